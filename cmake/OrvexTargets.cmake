@@ -1,0 +1,27 @@
+# Shared compile settings for every target of the project.
+
+set(ORVEX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+if(ORVEX_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# orvex_library(NAME DIR [LINKS ...]): a layer library made of every source below DIR, so that
+# adding a file never means editing a shared list. Files named *_main.cpp belong to programs.
+function(orvex_library name dir)
+    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp")
+    list(FILTER sources EXCLUDE REGEX "_main\\.cpp$")
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_compile_options(${name} PRIVATE ${ORVEX_WARNINGS})
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()
+
+function(orvex_executable name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_options(${name} PRIVATE ${ORVEX_WARNINGS})
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+endfunction()

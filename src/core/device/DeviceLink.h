@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "core/device/Clock.h"
+#include "core/device/HidTransport.h"
+#include "core/device/Reports.h"
+
+namespace orvex {
+
+// The program's one link to the mouse: finds it among the HID interfaces, keeps one open handle to
+// its command collection and moves feature reports with the firmware's retry and polling rules.
+// Not thread-safe; every call comes from one thread.
+class DeviceLink {
+public:
+    static constexpr int kStatusReads = 5;
+    static constexpr int kBusyReadLimit = 3;
+    static constexpr Milliseconds kBusyWait{20};
+
+    DeviceLink(HidTransport& transport, Clock& clock);
+
+    // Looks the mouse up afresh (closing any handle first); true when found and opened.
+    bool OpenMouse();
+    void CloseMouse();
+
+    // The report is written once and, after a transient failure, once more at once.
+    bool SendFeature(std::span<const std::uint8_t> report);
+
+    // Reads the status report until it says done (up to five reads; a busy answer to the third
+    // read ends it). On success the reply is in `report`; on failure `report` is unchanged.
+    bool PollStatus(FeatureReport& report);
+
+    bool HasHandle() const { return device_ != nullptr; }
+
+    // Set by a successful OpenMouse; callers test it to skip a new search. The hot-plug removal
+    // clears it. It can stay set after the handle went bad; commands then fail.
+    bool devicePresent() const { return devicePresent_; }
+    void ClearDevicePresent() { devicePresent_ = false; }
+
+    // Opens the mouse unless it is already known to be present.
+    bool EnsureOpen() { return devicePresent_ || OpenMouse(); }
+
+    Clock& clock() { return clock_; }
+
+private:
+    HidTransport& transport_;
+    Clock& clock_;
+    std::unique_ptr<HidDevice> device_;
+    bool devicePresent_ = false;
+};
+
+}  // namespace orvex
