@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvex {
+
+// The files hold UTF-16 text; the rest of the program (paths, the command line) speaks UTF-8.
+// Malformed input (a lone surrogate, a broken UTF-8 sequence) becomes U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+
+}  // namespace orvex
