@@ -9,7 +9,7 @@ using Milliseconds = std::chrono::milliseconds;
 // Every wait of the device protocol goes through a Clock, so tests can run in virtual time and
 // assert each wait instead of sleeping.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Blocks the calling thread for the given time (the virtual clock only advances).

@@ -14,7 +14,7 @@ namespace orvex {
 // its command collection and moves feature reports with the firmware's retry and polling rules.
 // Not thread-safe; every call comes from one thread.
 class DeviceLink {
-public:
+  public:
     static constexpr int kStatusReads = 5;
     static constexpr int kBusyReadLimit = 3;
     static constexpr Milliseconds kBusyWait{20};
@@ -44,7 +44,7 @@ public:
 
     Clock& clock() { return clock_; }
 
-private:
+  private:
     HidTransport& transport_;
     Clock& clock_;
     std::unique_ptr<HidDevice> device_;

@@ -21,15 +21,24 @@ bool IsRetriedWriteError(HidError error) {
 
 const char* HidErrorName(HidError error) {
     switch (error) {
-        case HidError::None: return "none";
-        case HidError::NotReady: return "not-ready";
-        case HidError::Crc: return "crc";
-        case HidError::WriteFault: return "write-fault";
-        case HidError::InvalidParameter: return "invalid-parameter";
-        case HidError::FunctionFailed: return "function-failed";
-        case HidError::NoDevice: return "no-device";
-        case HidError::AccessDenied: return "access-denied";
-        case HidError::Other: return "other";
+        case HidError::None:
+            return "none";
+        case HidError::NotReady:
+            return "not-ready";
+        case HidError::Crc:
+            return "crc";
+        case HidError::WriteFault:
+            return "write-fault";
+        case HidError::InvalidParameter:
+            return "invalid-parameter";
+        case HidError::FunctionFailed:
+            return "function-failed";
+        case HidError::NoDevice:
+            return "no-device";
+        case HidError::AccessDenied:
+            return "access-denied";
+        case HidError::Other:
+            return "other";
     }
     return "other";
 }

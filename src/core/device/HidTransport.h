@@ -44,7 +44,7 @@ const char* HidErrorName(HidError error);
 
 // An opened device interface that moves feature reports. Byte 0 of every buffer is the report id.
 class HidDevice {
-public:
+  public:
     virtual ~HidDevice() = default;
 
     virtual HidError SetFeature(std::span<const std::uint8_t> report) = 0;
@@ -57,7 +57,7 @@ public:
 // The system's HID devices: listing and opening. The Linux backend uses hidraw; the virtual mouse
 // provides one in-process.
 class HidTransport {
-public:
+  public:
     virtual ~HidTransport() = default;
 
     // Interfaces in the order the system lists them.

@@ -15,11 +15,11 @@ bool ContainsAfterFirstIgnoringCase(std::string_view name, std::string_view need
         return false;
     }
     const std::string_view rest = name.substr(1);
-    const auto match = std::search(rest.begin(), rest.end(), needle.begin(), needle.end(),
-                                   [](char a, char b) {
-                                       return std::toupper(static_cast<unsigned char>(a)) ==
-                                              std::toupper(static_cast<unsigned char>(b));
-                                   });
+    const auto match =
+        std::search(rest.begin(), rest.end(), needle.begin(), needle.end(), [](char a, char b) {
+            return std::toupper(static_cast<unsigned char>(a)) ==
+                   std::toupper(static_cast<unsigned char>(b));
+        });
     return match != rest.end();
 }
 

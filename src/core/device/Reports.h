@@ -28,7 +28,8 @@ struct FeatureReport {
 
     // A zeroed status-read buffer: report id, rest 0.
     static FeatureReport StatusRequest();
-    static FeatureReport Command(std::uint8_t code, std::uint8_t subCommand, std::uint8_t parameter);
+    static FeatureReport Command(std::uint8_t code, std::uint8_t subCommand,
+                                 std::uint8_t parameter);
 
     std::uint8_t Status() const { return bytes[kStatusByte]; }
     std::uint8_t ReplyByte(std::size_t index) const { return bytes[kReplyOffset + index]; }

@@ -6,7 +6,7 @@ namespace orvex {
 
 // The real clock: sleeps the calling thread.
 class SteadyClock final : public Clock {
-public:
+  public:
     void Sleep(Milliseconds duration) override;
     Milliseconds Now() const override;
 };

@@ -9,7 +9,7 @@ namespace orvex {
 // A clock that never blocks: Sleep advances virtual time and remembers the wait, so a test can
 // check exactly which waits a device exchange made.
 class VirtualClock final : public Clock {
-public:
+  public:
     void Sleep(Milliseconds duration) override;
     Milliseconds Now() const override { return now_; }
 
@@ -18,7 +18,7 @@ public:
     Milliseconds TotalSlept() const;
     void ClearSleeps() { sleeps_.clear(); }
 
-private:
+  private:
     Milliseconds now_{0};
     std::vector<Milliseconds> sleeps_;
 };
