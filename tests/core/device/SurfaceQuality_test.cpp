@@ -1,0 +1,22 @@
+#include "core/device/SurfaceQuality.h"
+
+#include <gtest/gtest.h>
+
+namespace orvex {
+namespace {
+
+TEST(SurfaceQualityLevel, MapsEveryBandBoundary) {
+    const struct {
+        int quality;
+        int level;
+    } cases[] = {{0, 0},  {1, 0},  {2, 1},  {10, 1}, {11, 2},  {15, 2},   {16, 3},  {20, 3},
+                 {21, 4}, {25, 4}, {26, 5}, {30, 5}, {31, 6},  {35, 6},   {36, 7},  {40, 7},
+                 {41, 8}, {45, 8}, {46, 9}, {50, 9}, {51, 10}, {200, 10}, {255, 10}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SurfaceQualityLevel(static_cast<std::uint8_t>(c.quality)), c.level)
+            << "quality " << c.quality;
+    }
+}
+
+}  // namespace
+}  // namespace orvex
