@@ -122,4 +122,9 @@ std::u16string FromUtf8(std::string_view text) {
     return out;
 }
 
+std::filesystem::path PathFromUtf16(std::u16string_view text) {
+    const std::string utf8 = ToUtf8(text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 }  // namespace orvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,9 @@ namespace orvex {
 // Malformed input (a lone surrogate, a broken UTF-8 sequence) becomes U+FFFD.
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
+
+// A path from UTF-16 text, right on every platform (a plain narrow string would be taken in the
+// Windows code page there).
+std::filesystem::path PathFromUtf16(std::u16string_view text);
 
 }  // namespace orvex

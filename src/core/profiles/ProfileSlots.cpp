@@ -1,0 +1,28 @@
+#include "core/profiles/ProfileSlots.h"
+
+#include <string>
+
+namespace orvex {
+
+SlotProfiles LoadSlotProfiles(const std::filesystem::path& programDataFolder) {
+    SlotProfiles slots;
+    for (int n = 1; n <= kSlotCount; ++n) {
+        ProfileRecord& record = slots.records[static_cast<std::size_t>(n - 1)];
+        record = MakeDefaultProfile();
+        record.slotIndex = static_cast<std::uint8_t>(n - 1);
+        record.name = u"Profile" + std::u16string(1, static_cast<char16_t>(u'0' + n));
+        record.filePath = SlotProfilePath(programDataFolder, n);
+        slots.loadStatus[static_cast<std::size_t>(n - 1)] = LoadProfile(record.filePath, record);
+    }
+    return slots;
+}
+
+bool SaveSlotProfiles(const std::array<ProfileRecord, kSlotCount>& records) {
+    bool allSaved = true;
+    for (const ProfileRecord& record : records) {
+        allSaved = static_cast<bool>(SaveProfile(record, record.filePath)) && allSaved;
+    }
+    return allSaved;
+}
+
+}  // namespace orvex

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include "core/profiles/ConfigFolders.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/profiles/ProfileRecord.h"
+
+namespace orvex {
+
+struct SlotProfiles {
+    std::array<ProfileRecord, kSlotCount> records;
+    // How each slot file loaded; Missing is the normal first start, the record keeps its defaults.
+    std::array<ProfileLoadStatus, kSlotCount> loadStatus{};
+};
+
+// The five records as the program starts: defaults, slot index 0 ... 4, names "Profile1" ...
+// "Profile5", each with its slot file path under the program folder, then loaded from that file.
+SlotProfiles LoadSlotProfiles(const std::filesystem::path& programDataFolder);
+
+// Writes every record to its own file; true when all five were written. A failed slot does not
+// stop the others.
+bool SaveSlotProfiles(const std::array<ProfileRecord, kSlotCount>& records);
+
+}  // namespace orvex
