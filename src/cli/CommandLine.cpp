@@ -1,0 +1,262 @@
+#include "cli/CommandLine.h"
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iostream>
+#include <optional>
+
+#include "cli/DeviceCommandsCli.h"
+#include "cli/DeviceSession.h"
+#include "cli/ExitCode.h"
+#include "cli/MacroCommandsCli.h"
+#include "cli/ProfileCommandsCli.h"
+#include "cli/SimCommandsCli.h"
+#include "core/profiles/ConfigFolders.h"
+
+namespace orvex::cli {
+namespace {
+
+constexpr const char* kInMemoryMouse = "@memory";
+
+struct GlobalOptions {
+    std::string simulate;  // empty: the real mouse; kInMemoryMouse: a fresh virtual one
+    std::string configDir;
+};
+
+DeviceTarget TargetOf(const GlobalOptions& options) {
+    if (options.simulate.empty()) {
+        return {DeviceTarget::Kind::RealMouse, std::nullopt};
+    }
+    if (options.simulate == kInMemoryMouse) {
+        return {DeviceTarget::Kind::VirtualMouse, std::nullopt};
+    }
+    return {DeviceTarget::Kind::VirtualMouse, std::filesystem::path(options.simulate)};
+}
+
+std::filesystem::path ProgramFolder(const GlobalOptions& options) {
+    if (!options.configDir.empty()) {
+        // --config-dir names the program folder itself, not the root above it.
+        return options.configDir;
+    }
+    const auto folder = ProgramDataFolder();
+    if (!folder) {
+        throw CliError(
+            ExitCode::UsageOrInput,
+            "no configuration folder: set HOME or XDG_CONFIG_HOME, or pass --config-dir");
+    }
+    return *folder;
+}
+
+std::ostream* TerminalOrNull(std::ostream& stream, int fd) {
+    return ::isatty(fd) ? &stream : nullptr;
+}
+
+// Runs a device command in a session and saves the virtual mouse afterwards, whether the command
+// succeeded or not: a consumed one-shot fault or a half-done upload is part of the mouse's state.
+void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSession&)>& work) {
+    DeviceSession session(TargetOf(options));
+    try {
+        work(session);
+    } catch (const CliError&) {
+        session.Finish();
+        throw;
+    }
+    session.Finish();
+}
+
+sim::VirtualMouse& RequireVirtualMouse(DeviceSession& session, const GlobalOptions& options) {
+    if (!session.virtualMouse() || options.simulate == kInMemoryMouse) {
+        throw CliError(ExitCode::UsageOrInput, "sim commands need --simulate=STATE_FILE");
+    }
+    return *session.virtualMouse();
+}
+
+// Everything the parser fills in, and the command it chose.
+struct Arguments {
+    GlobalOptions global;
+    std::optional<int> activeNumber;
+    int applyActive = 1;
+    int liftDistance = 0;
+    bool noWait = false;
+    std::string file;
+    std::string jsonFile;
+    std::string outFile;
+    ImageOptions image;
+    std::string macroNameOrId;
+    int simImage = 1;
+    std::string simWhat;
+    long long simValue = 0;
+    std::function<void()> run;
+};
+
+void AddDeviceCommands(CLI::App& app, Arguments& args) {
+    app.add_subcommand("info", "show the firmware version and the active profile")->callback([&] {
+        args.run = [&] {
+            WithDevice(args.global, [&](DeviceSession& s) { PrintInfo(s.link(), std::cout); });
+        };
+    });
+
+    auto* active = app.add_subcommand("active", "show the active profile, or make N (1-5) active");
+    active->add_option("N", args.activeNumber, "profile number 1-5")->check(CLI::Range(1, 5));
+    active->callback([&] {
+        args.run = [&] {
+            WithDevice(args.global, [&](DeviceSession& s) {
+                if (args.activeNumber) {
+                    MakeProfileActive(s.link(), *args.activeNumber);
+                } else {
+                    PrintActiveProfile(s.link(), std::cout);
+                }
+            });
+        };
+    });
+
+    auto* apply = app.add_subcommand("apply", "upload the five slot profiles to the mouse");
+    apply->add_option("--active", args.applyActive, "slot to make active afterwards (1-5)")
+        ->check(CLI::Range(1, 5));
+    apply->callback([&] {
+        args.run = [&] {
+            const std::filesystem::path folder = ProgramFolder(args.global);
+            WithDevice(args.global, [&](DeviceSession& s) {
+                ApplySlotProfiles(s.link(), folder, args.applyActive, std::cout,
+                                  TerminalOrNull(std::cerr, STDERR_FILENO));
+            });
+        };
+    });
+
+    auto* lod = app.add_subcommand("lod", "test or save the lift-off distance");
+    lod->require_subcommand(1);
+    for (const char* action : {"test", "save"}) {
+        auto* sub = lod->add_subcommand(action, std::string(action) + " lift distance N (6-31)");
+        sub->add_option("N", args.liftDistance, "lift distance; clamped to 6-31")->required();
+        const bool save = std::string(action) == "save";
+        sub->callback([&, save] {
+            args.run = [&, save] {
+                WithDevice(args.global, [&](DeviceSession& s) {
+                    save ? SaveLift(s.link(), args.liftDistance, std::cout)
+                         : TestLift(s.link(), args.liftDistance, std::cout);
+                });
+            };
+        });
+    }
+
+    auto* surface = app.add_subcommand("surface", "analyse the surface under the mouse");
+    surface->add_flag("--no-wait", args.noWait, "skip the 10-second countdown");
+    surface->callback([&] {
+        args.run = [&] {
+            WithDevice(args.global, [&](DeviceSession& s) {
+                AnalyseSurface(s.link(), {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO)},
+                               std::cout);
+            });
+        };
+    });
+}
+
+void AddProfileCommands(CLI::App& app, Arguments& args) {
+    auto* profile = app.add_subcommand("profile", "read and write profile files");
+    profile->require_subcommand(1);
+
+    auto* show = profile->add_subcommand("show", "summarise a profile file");
+    show->add_option("FILE", args.file)->required();
+    show->callback([&] { args.run = [&] { ShowProfile(args.file, std::cout); }; });
+
+    auto* toJson = profile->add_subcommand("to-json", "print a profile args.file as JSON");
+    toJson->add_option("FILE", args.file)->required();
+    toJson->callback([&] { args.run = [&] { PrintProfileJson(args.file, std::cout); }; });
+
+    auto* fromJson = profile->add_subcommand("from-json", "write a profile args.file from JSON");
+    fromJson->add_option("JSON_FILE", args.jsonFile)->required();
+    fromJson->add_option("OUT_FILE", args.outFile)->required();
+    fromJson->callback(
+        [&] { args.run = [&] { WriteProfileFromJson(args.jsonFile, args.outFile); }; });
+
+    auto* image = app.add_subcommand("image", "write the device image of a profile file");
+    image->add_option("FILE", args.file)->required();
+    image->add_option("--slot", args.image.slot, "profile number 1-5 the image is for")
+        ->check(CLI::Range(1, 5));
+    image->add_flag("--hex", args.image.hex, "print as hex instead of raw bytes");
+    image->callback(
+        [&] { args.run = [&] { WriteDeviceImage(args.file, args.image, std::cout); }; });
+}
+
+void AddMacroCommands(CLI::App& app, Arguments& args) {
+    auto* macro = app.add_subcommand("macro", "read the macro folder");
+    macro->require_subcommand(1);
+    macro->add_subcommand("list", "list the macros")->callback([&] {
+        args.run = [&] { ListMacros(MacroFolderPath(ProgramFolder(args.global)), std::cout); };
+    });
+    auto* show = macro->add_subcommand("show", "show one macro's events");
+    show->add_option("NAME_OR_ID", args.macroNameOrId)->required();
+    show->callback([&] {
+        args.run = [&] {
+            ShowMacro(MacroFolderPath(ProgramFolder(args.global)), args.macroNameOrId, std::cout);
+        };
+    });
+}
+
+void AddSimCommands(CLI::App& app, Arguments& args) {
+    auto* simCommand = app.add_subcommand("sim", "inspect or change the virtual mouse");
+    simCommand->require_subcommand(1);
+
+    auto* image = simCommand->add_subcommand("image", "write the image it holds for profile N");
+    image->add_option("N", args.simImage)->required()->check(CLI::Range(1, 5));
+    image->callback([&] {
+        args.run = [&] {
+            WithDevice(args.global, [&](DeviceSession& s) {
+                WriteVirtualImage(RequireVirtualMouse(s, args.global), args.simImage, std::cout);
+            });
+        };
+    });
+
+    auto* set = simCommand->add_subcommand(
+        "set", "firmware W | active N | quality Q | unplugged 0|1 | busy K");
+    set->add_option("WHAT", args.simWhat)->required();
+    set->add_option("VALUE", args.simValue)->required();
+    set->callback([&] {
+        args.run = [&] {
+            WithDevice(args.global, [&](DeviceSession& s) {
+                SetVirtualState(RequireVirtualMouse(s, args.global), args.simWhat, args.simValue);
+            });
+        };
+    });
+}
+
+}  // namespace
+
+int RunOrvexctl(int argc, char** argv) {
+    CLI::App app{"orvexctl: configure the ORVEX SK mouse from the command line"};
+    Arguments args;
+    app.add_flag("--simulate{" + std::string(kInMemoryMouse) + "}", args.global.simulate,
+                 "use the virtual mouse; with =STATE_FILE it is kept in that file");
+    app.add_option("--config-dir", args.global.configDir,
+                   "the program folder holding Profiles/ and Macros/");
+    app.require_subcommand(1);
+
+    AddDeviceCommands(app, args);
+    AddProfileCommands(app, args);
+    AddMacroCommands(app, args);
+    AddSimCommands(app, args);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : static_cast<int>(ExitCode::UsageOrInput);
+    }
+
+    try {
+        if (args.run) {
+            args.run();
+        }
+        return static_cast<int>(ExitCode::Success);
+    } catch (const CliError& e) {
+        std::cerr << e.what() << '\n';
+        return static_cast<int>(e.code());
+    } catch (const std::exception& e) {
+        std::cerr << "orvexctl: " << e.what() << '\n';
+        return static_cast<int>(ExitCode::UsageOrInput);
+    }
+}
+
+}  // namespace orvex::cli

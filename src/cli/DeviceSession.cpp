@@ -1,0 +1,82 @@
+#include "cli/DeviceSession.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string_view>
+
+#include "cli/ExitCode.h"
+#include "core/device/SteadyClock.h"
+#include "core/device/VirtualClock.h"
+#include "platform/linux/HidrawTransport.h"
+#include "sim/VirtualMouseStateFile.h"
+#include "sim/VirtualMouseTransport.h"
+
+namespace orvex::cli {
+namespace {
+
+// Serialises commands sharing one state file: each holds the lock from load to save.
+int LockStateFile(const std::filesystem::path& stateFile) {
+    const std::string lockPath = stateFile.string() + ".lock";
+    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        throw CliError(ExitCode::UsageOrInput, "cannot create " + lockPath);
+    }
+    ::flock(fd, LOCK_EX);
+    return fd;
+}
+
+std::unique_ptr<sim::VirtualMouse> LoadVirtualMouse(const std::filesystem::path& stateFile) {
+    sim::StateLoadResult loaded = sim::LoadMouseState(stateFile);
+    if (loaded.outcome == sim::StateLoadOutcome::Rejected) {
+        throw CliError(ExitCode::UsageOrInput,
+                       "virtual mouse state " + stateFile.string() + ": " + loaded.error);
+    }
+    return std::make_unique<sim::VirtualMouse>(loaded.state);
+}
+
+bool WantsRealTime() {
+    const char* value = std::getenv("ORVEX_SIM_REAL_TIME");
+    return value && std::string_view(value) == "1";
+}
+
+}  // namespace
+
+DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
+    if (target.kind == DeviceTarget::Kind::RealMouse) {
+        clock_ = std::make_unique<SteadyClock>();
+        transport_ = std::make_unique<platform::HidrawTransport>();
+    } else {
+        clock_ = WantsRealTime() ? std::unique_ptr<Clock>(std::make_unique<SteadyClock>())
+                                 : std::make_unique<VirtualClock>();
+        if (target.stateFile) {
+            lockFd_ = LockStateFile(*target.stateFile);
+            mouse_ = LoadVirtualMouse(*target.stateFile);
+        } else {
+            mouse_ = std::make_unique<sim::VirtualMouse>();
+        }
+        transport_ = std::make_unique<sim::VirtualMouseTransport>(*mouse_);
+    }
+    link_ = std::make_unique<DeviceLink>(*transport_, *clock_);
+}
+
+DeviceSession::~DeviceSession() {
+    link_.reset();
+    if (lockFd_ >= 0) {
+        ::close(lockFd_);
+    }
+}
+
+void DeviceSession::Finish() {
+    if (!mouse_ || !target_.stateFile) {
+        return;
+    }
+    const sim::StateSaveResult saved = sim::SaveMouseState(*target_.stateFile, mouse_->state());
+    if (!saved.ok) {
+        throw CliError(ExitCode::UsageOrInput, "saving the virtual mouse failed: " + saved.error);
+    }
+}
+
+}  // namespace orvex::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "core/device/DeviceLink.h"
+#include "core/device/HidTransport.h"
+#include "sim/VirtualMouse.h"
+
+namespace orvex::cli {
+
+// Where the device commands go: the real mouse through hidraw, a fresh in-memory virtual mouse, or
+// a virtual mouse kept in a state file that successive commands share.
+struct DeviceTarget {
+    enum class Kind { RealMouse, VirtualMouse };
+    Kind kind = Kind::RealMouse;
+    std::optional<std::filesystem::path> stateFile;  // only for a virtual mouse
+};
+
+// One command's link to the mouse. For a virtual mouse kept in a file, the file is locked for the
+// session and written back by Finish, so a command sees and leaves one consistent mouse.
+// The virtual mouse runs in virtual time (its firmware needs no settling), unless the environment
+// sets ORVEX_SIM_REAL_TIME=1 to feel the real mouse's waits.
+class DeviceSession {
+  public:
+    explicit DeviceSession(const DeviceTarget& target);
+    ~DeviceSession();
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+
+    DeviceLink& link() { return *link_; }
+
+    // The virtual mouse, or null for the real one.
+    sim::VirtualMouse* virtualMouse() { return mouse_.get(); }
+
+    // Saves the virtual mouse's state file; throws CliError when that fails.
+    void Finish();
+
+  private:
+    DeviceTarget target_;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<sim::VirtualMouse> mouse_;
+    std::unique_ptr<HidTransport> transport_;
+    std::unique_ptr<DeviceLink> link_;
+    int lockFd_ = -1;
+};
+
+}  // namespace orvex::cli
