@@ -1,0 +1,80 @@
+#include "core/macros/MacroList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/macros/RecordingObserver.h"
+
+namespace orvex {
+namespace {
+
+TEST(MacroList, ShowMacroFindsOrAddsAndBecomesCurrent) {
+    testing::RecordingObserver observer;
+    MacroList list(&observer);
+    list.SetClientArea({0, 0, 200, 199});
+    EXPECT_EQ(list.CurrentMacro(), nullptr);
+    EXPECT_EQ(list.NextId(), 16);
+
+    CMacro& first = list.ShowMacro(16, u"Macro");
+    EXPECT_EQ(list.CurrentMacro(), &first);
+    EXPECT_EQ(first.name, u"Macro");
+    EXPECT_EQ(first.area, (IntRect{0, 0, 200, 199}));
+
+    list.AddMacro(40, u"Fire");
+    EXPECT_EQ(list.NextId(), 41);
+    CMacro& again = list.ShowMacro(16, u"other text");  // found by id, the name is not used
+    EXPECT_EQ(&again, &first);
+    EXPECT_EQ(again.name, u"Macro");
+    EXPECT_EQ(list.size(), 2u);
+    EXPECT_EQ(observer.notices,
+              (std::vector<std::string>{"added 16", "shown 16", "added 40", "shown 16"}));
+}
+
+TEST(MacroList, EventsOfAMacroNotifyTheListObserver) {
+    testing::RecordingObserver observer;
+    MacroList list;
+    CMacro& macro = list.AddMacro(16, u"Macro");
+    list.SetObserver(&observer);  // reaches macros added before as well
+    macro.AddEvent(kKeyEventType, 65, kEventPress, 0, InsertMode::Append);
+    EXPECT_EQ(observer.notices, (std::vector<std::string>{"110 1", "115 0"}));
+}
+
+TEST(MacroList, RemoveMacroRemovesEveryMacroWithTheId) {
+    MacroList list;
+    list.AddMacro(16, u"A");
+    list.AddMacro(17, u"B");
+    list.AddMacro(16, u"A again");
+    list.ShowMacro(17, u"B");
+
+    list.RemoveMacro(16);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list.Macros()[0]->id, 17);
+    EXPECT_NE(list.CurrentMacro(), nullptr);
+
+    list.RemoveMacro(17);
+    EXPECT_EQ(list.CurrentMacro(), nullptr);
+    EXPECT_EQ(list.size(), 0u);
+}
+
+TEST(MacroList, CopyMacroIsADeepCopyOrNothing) {
+    MacroList list;
+    CMacro& macro = list.AddMacro(16, u"Macro");
+    macro.AddEvent(kMouseButtonEventType, kLeftButtonCode, kEventPress, 10, InsertMode::Append);
+
+    const auto copy = list.CopyMacro(16);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(copy->name, u"Macro");
+    EXPECT_EQ(copy->id, 16);
+    EXPECT_EQ(
+        copy->events,
+        (std::vector<CMacroEvent>{{kMouseButtonEventType, kLeftButtonCode, kEventPress, 10}}));
+
+    macro.ClearEvents();
+    EXPECT_EQ(copy->events.size(), 1u);
+    EXPECT_FALSE(list.CopyMacro(17).has_value());
+}
+
+}  // namespace
+}  // namespace orvex
