@@ -7,6 +7,17 @@ if(ORVEX_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(ORVEX_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "ORVEX_FUZZ needs clang: configure a fresh build directory with "
+                            "CC=clang CXX=clang++ (scripts/fuzz does)")
+    endif()
+    # libFuzzer is guided by coverage of the code under test, which lives in the layer libraries,
+    # so they are instrumented too; only the fuzz targets link the fuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # orvex_library(NAME DIR [LINKS ...]): a layer library made of every source below DIR, so that
 # adding a file never means editing a shared list. Files named *_main.cpp belong to programs.
 function(orvex_library name dir)
