@@ -1,0 +1,53 @@
+#include "platform/linux/HidrawDevice.h"
+
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include "platform/linux/HidErrno.h"
+
+namespace orvex::platform {
+namespace {
+
+bool IsTransferableSize(std::size_t size) {
+    return size > 0 && size <= HidrawDevice::kMaxReportSize;
+}
+
+}  // namespace
+
+HidrawDevice::HidrawDevice(UniqueFd fd) : fd_(std::move(fd)) {}
+
+HidError HidrawDevice::SetFeature(std::span<const std::uint8_t> report) {
+    if (!IsTransferableSize(report.size())) {
+        return HidError::InvalidParameter;
+    }
+    // HIDIOCSFEATURE only reads the buffer; the ioctl signature just isn't const.
+    const int sent =
+        ::ioctl(fd_.get(), HIDIOCSFEATURE(report.size()), const_cast<std::uint8_t*>(report.data()));
+    if (sent < 0) {
+        return HidErrorFromErrno(errno);
+    }
+    // A short control transfer left the mouse with half a report: not a success.
+    if (static_cast<std::size_t>(sent) < report.size()) {
+        return HidError::WriteFault;
+    }
+    return HidError::None;
+}
+
+HidError HidrawDevice::GetFeature(std::span<std::uint8_t> report) {
+    if (!IsTransferableSize(report.size())) {
+        return HidError::InvalidParameter;
+    }
+    const int received = ::ioctl(fd_.get(), HIDIOCGFEATURE(report.size()), report.data());
+    if (received < 0) {
+        return HidErrorFromErrno(errno);
+    }
+    const std::size_t filled = std::min(static_cast<std::size_t>(received), report.size());
+    std::fill(report.begin() + static_cast<std::ptrdiff_t>(filled), report.end(), std::uint8_t{0});
+    return HidError::None;
+}
+
+}  // namespace orvex::platform

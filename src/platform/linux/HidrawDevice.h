@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/device/HidTransport.h"
+#include "platform/linux/UniqueFd.h"
+
+namespace orvex::platform {
+
+// An open hidraw node. Feature reports travel through the hidraw ioctls, byte 0 being the report
+// id as the kernel expects.
+class HidrawDevice : public HidDevice {
+  public:
+    // The kernel refuses larger transfers, and the ioctl number has only 14 bits for the size.
+    static constexpr std::size_t kMaxReportSize = 4096;
+
+    explicit HidrawDevice(UniqueFd fd);
+
+    HidError SetFeature(std::span<const std::uint8_t> report) override;
+    HidError GetFeature(std::span<std::uint8_t> report) override;
+
+  private:
+    UniqueFd fd_;
+};
+
+}  // namespace orvex::platform
