@@ -49,13 +49,14 @@ TEST(DeviceImageTest, DefaultRecordGivesTheFactoryImage) {
     Put(expected, 70, {12});
     Put(expected, 82, {0x58, 0x1B, 0x58, 0x1B});
     Put(expected, 86, {3});
-    const std::pair<std::size_t, std::initializer_list<std::uint8_t>> slots[] = {
+    const std::pair<std::size_t, std::array<std::uint8_t, 2>> slots[] = {
         {101, {0x00, 0x01}}, {108, {0x00, 0x02}}, {115, {0x00, 0x04}},
         {122, {0x00, 0x10}}, {129, {0x00, 0x08}}, {136, {0x09, 0xF0}},
         {143, {0x09, 0xF2}}, {171, {0xFF, 0x00}}, {178, {0xFF, 0x00}},
     };
     for (const auto& [offset, action] : slots) {
-        Put(expected, offset, action);
+        expected[offset] = action[0];
+        expected[offset + 1] = action[1];
         expected[offset + 6] = 0x0F;
     }
     EXPECT_EQ(ImageOf(Profile1()), expected);
