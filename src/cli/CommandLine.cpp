@@ -59,8 +59,12 @@ void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSes
     DeviceSession session(TargetOf(options));
     try {
         work(session);
-    } catch (const CliError&) {
+    } catch (const CliError& error) {
         session.Finish();
+        const std::string hint = session.OpenProblemHint();
+        if (error.code() == ExitCode::MouseNotFound && !hint.empty()) {
+            throw CliError(error.code(), std::string(error.what()) + "\n" + hint);
+        }
         throw;
     }
     session.Finish();

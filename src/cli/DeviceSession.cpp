@@ -10,7 +10,6 @@
 #include "cli/ExitCode.h"
 #include "core/device/SteadyClock.h"
 #include "core/device/VirtualClock.h"
-#include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouseStateFile.h"
 #include "sim/VirtualMouseTransport.h"
 
@@ -47,7 +46,9 @@ bool WantsRealTime() {
 DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
     if (target.kind == DeviceTarget::Kind::RealMouse) {
         clock_ = std::make_unique<SteadyClock>();
-        transport_ = std::make_unique<platform::HidrawTransport>();
+        auto hidraw = std::make_unique<platform::HidrawTransport>();
+        hidraw_ = hidraw.get();
+        transport_ = std::move(hidraw);
     } else {
         clock_ = WantsRealTime() ? std::unique_ptr<Clock>(std::make_unique<SteadyClock>())
                                  : std::make_unique<VirtualClock>();
@@ -67,6 +68,14 @@ DeviceSession::~DeviceSession() {
     if (lockFd_ >= 0) {
         ::close(lockFd_);
     }
+}
+
+std::string DeviceSession::OpenProblemHint() const {
+    if (!hidraw_ || hidraw_->LastOpenError() != HidError::AccessDenied) {
+        return {};
+    }
+    return "the mouse is plugged in but its hidraw node is not accessible to you; install "
+           "udev/70-orvex-sk.rules and replug it (see README, Troubleshooting)";
 }
 
 void DeviceSession::Finish() {

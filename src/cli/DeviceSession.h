@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/device/DeviceLink.h"
 #include "core/device/HidTransport.h"
+#include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouse.h"
 
 namespace orvex::cli {
@@ -34,6 +36,10 @@ class DeviceSession {
     // The virtual mouse, or null for the real one.
     sim::VirtualMouse* virtualMouse() { return mouse_.get(); }
 
+    // Why the real mouse could not be opened when the system lists it: empty, or a hint for the
+    // user (typically missing access rights to its hidraw node).
+    std::string OpenProblemHint() const;
+
     // Saves the virtual mouse's state file; throws CliError when that fails.
     void Finish();
 
@@ -42,6 +48,7 @@ class DeviceSession {
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<sim::VirtualMouse> mouse_;
     std::unique_ptr<HidTransport> transport_;
+    platform::HidrawTransport* hidraw_ = nullptr;  // transport_ when it is the real one
     std::unique_ptr<DeviceLink> link_;
     int lockFd_ = -1;
 };
