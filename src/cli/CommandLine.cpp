@@ -11,6 +11,7 @@
 #include "cli/DeviceSession.h"
 #include "cli/ExitCode.h"
 #include "cli/MacroCommandsCli.h"
+#include "cli/MonitorCli.h"
 #include "cli/ProfileCommandsCli.h"
 #include "cli/SimCommandsCli.h"
 #include "core/profiles/ConfigFolders.h"
@@ -92,6 +93,8 @@ struct Arguments {
     int simImage = 1;
     std::string simWhat;
     long long simValue = 0;
+    int monitorCount = 0;
+    double monitorSeconds = 0;
     std::function<void()> run;
 };
 
@@ -153,6 +156,22 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
                 AnalyseSurface(s.link(), {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO)},
                                std::cout);
             });
+        };
+    });
+}
+
+void AddMonitorCommand(CLI::App& app, Arguments& args) {
+    auto* monitor = app.add_subcommand(
+        "monitor", "print 'arrival PATH' / 'removal PATH' as the mouse is plugged in and out");
+    monitor->add_option("--count", args.monitorCount, "stop after N events")
+        ->check(CLI::Range(1, 1'000'000));
+    monitor->add_option("--timeout", args.monitorSeconds, "stop after S seconds (0: never)")
+        ->check(CLI::Range(0.0, 86'400.0));
+    monitor->callback([&] {
+        args.run = [&] {
+            const auto timeout = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::duration<double>(args.monitorSeconds));
+            WatchMouseHotplug({args.monitorCount, timeout}, std::cout, std::cerr);
         };
     });
 }
@@ -238,6 +257,7 @@ int RunOrvexctl(int argc, char** argv) {
     app.require_subcommand(1);
 
     AddDeviceCommands(app, args);
+    AddMonitorCommand(app, args);
     AddProfileCommands(app, args);
     AddMacroCommands(app, args);
     AddSimCommands(app, args);
