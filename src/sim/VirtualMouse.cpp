@@ -5,16 +5,17 @@
 namespace orvex::sim {
 namespace {
 
-constexpr std::uint8_t kFirmwareCommand = 0x02;
-constexpr std::uint8_t kActiveProfileCommand = 0x03;
-constexpr std::uint8_t kSetActiveProfileCommand = 0x04;
-constexpr std::uint8_t kSurfaceCommand = 0x05;
-constexpr std::uint8_t kLiftDistanceCommand = 0x06;
+// The firmware decodes the same command table the program sends from.
+constexpr std::uint8_t kFirmwareCommand = commands::kReadFirmwareVersion.code;
+constexpr std::uint8_t kActiveProfileCommand = commands::kReadActiveProfile.code;
+constexpr std::uint8_t kSetActiveProfileCommand = commands::kSetActiveProfile.code;
+constexpr std::uint8_t kSurfaceCommand = commands::kStartSurfaceAnalysis.code;
+constexpr std::uint8_t kLiftDistanceCommand = commands::kTestLiftDistance.code;
 
-constexpr std::uint8_t kSurfaceStart = 0x01;
-constexpr std::uint8_t kSurfaceQuality = 0x02;
-constexpr std::uint8_t kLiftTest = 0x01;
-constexpr std::uint8_t kLiftSave = 0x02;
+constexpr std::uint8_t kSurfaceStart = commands::kStartSurfaceAnalysis.subCommand;
+constexpr std::uint8_t kSurfaceQuality = commands::kReadSurfaceQuality.subCommand;
+constexpr std::uint8_t kLiftTest = commands::kTestLiftDistance.subCommand;
+constexpr std::uint8_t kLiftSave = commands::kSaveLiftDistance.subCommand;
 
 bool IsValidLiftDistance(std::uint8_t value) {
     return value >= kMinLiftDistance && value <= kMaxLiftDistance;
