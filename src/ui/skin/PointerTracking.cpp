@@ -1,0 +1,45 @@
+#include "ui/skin/PointerTracking.h"
+
+namespace orvex::ui {
+
+PointerTracking::Change PointerTracking::PointerMoved(bool inside, bool leftButtonDown) {
+    if (!tracking_) {
+        if (!inside) {
+            return Change::None;
+        }
+        tracking_ = true;
+        buttonHeld_ = leftButtonDown;
+        const bool resumesDrag = variant_ == Variant::KeepsStateWhileDragging && leftButtonDown;
+        state_ = resumesDrag ? savedState_ : kStateHover;
+        return Change::Entered;
+    }
+    if (inside) {
+        return Change::None;
+    }
+    return PointerLeft();
+}
+
+PointerTracking::Change PointerTracking::PointerLeft() {
+    if (!tracking_) {
+        return Change::None;
+    }
+    tracking_ = false;
+    buttonHeld_ = false;
+    if (variant_ == Variant::KeepsStateWhileDragging) {
+        savedState_ = state_;
+    }
+    state_ = kStateNormal;
+    return Change::Left;
+}
+
+void PointerTracking::ButtonPressed() {
+    buttonHeld_ = true;
+    state_ = kStatePressed;
+}
+
+void PointerTracking::ButtonReleased() {
+    buttonHeld_ = false;
+    state_ = kStateNormal;
+}
+
+}  // namespace orvex::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+
+#include "ui/skin/SkinFiles.h"
+
+namespace orvex::ui {
+
+// The skin bitmaps, loaded once on first use and kept for the life of the program. Controls get
+// their images by skin element number and control state; the set cuts the control's rectangle
+// out of the bitmap of the page's family for that state.
+//
+// Images are values: a "shared" element returns the set's own image (the same cacheKey on every
+// call), and since QImage copies on write a caller can never change the set's copy. "Copy" and
+// "crop" elements return new images.
+//
+// When a request needs an image that did not load, or names no element, the user is told
+// "ui load failed!" and the program ends once control returns to the event loop.
+class SkinImageSet {
+  public:
+    // Files larger than this are not skin bitmaps and are not read.
+    static constexpr qint64 kMaxImageFileBytes = 64 * 1024 * 1024;
+
+    explicit SkinImageSet(QString skinFolder);
+    SkinImageSet(const SkinImageSet&) = delete;
+    SkinImageSet& operator=(const SkinImageSet&) = delete;
+
+    // The process-wide set, reading the skin folder beside the running program.
+    static SkinImageSet& Instance();
+    // Tests point Instance() at a set of their own; nullptr goes back to the program's set.
+    static void SetInstanceForTests(SkinImageSet* set);
+
+    // Loads all skin files, at most once: the loaded flag is set before loading starts.
+    void LoadSkinImages();
+    bool IsLoaded() const { return loaded_; }
+
+    // `rect` is the control's rectangle in page pixels; whole-image elements ignore it.
+    QImage GetSkinImage(int element, int state, const QRect& rect);
+
+    // The rectangle of a family's bitmap for a control state, for controls without an element
+    // number; the same failure rule as GetSkinImage.
+    QImage CropFamily(SkinFamily family, int state, const QRect& rect);
+
+    // The loaded image of a slot (null when its file did not load).
+    const QImage& SlotImage(int slot) const;
+
+    const QString& skinFolder() const { return skinFolder_; }
+
+    // Decodes an image file by its content (BMP, PNG with alpha, ...). A missing, oversized or
+    // undecodable file gives a null image. The file is read whole and closed at once, so skin
+    // files can be replaced while the program runs.
+    static QImage LoadImageFile(const QString& path);
+
+  private:
+    QImage TakeFromSlot(int slot, bool copy);
+    QImage CropSlot(int slot, const QRect& rect);
+    void ReportLoadFailure();
+
+    QString skinFolder_;
+    std::array<QImage, kSkinFileCount> images_;
+    bool loaded_ = false;
+    bool failureReported_ = false;
+};
+
+// The rectangle of an image, or a null image when the rectangle is empty or not wholly inside it
+// (the crop is refused; nothing is reported).
+QImage CropImage(const QImage& image, const QRect& rect);
+
+}  // namespace orvex::ui

@@ -1,0 +1,33 @@
+#include "ui/skin/SkinLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace orvex::ui {
+namespace {
+
+const QString kSkinFolderName = QStringLiteral("ORVEXSK_Skins");
+const QString kFontPath = QStringLiteral("TESK5100_Skins/NeoSansStd-Regular.otf");
+const QString kInstalledShare = QStringLiteral("../share/orvex-sk");
+
+QString BesideOrInstalled(const QDir& programFolder, const QString& relativePath) {
+    const QString beside = programFolder.filePath(relativePath);
+    if (QFileInfo::exists(beside)) {
+        return QDir::cleanPath(beside);
+    }
+    return QDir::cleanPath(programFolder.filePath(kInstalledShare + u'/' + relativePath));
+}
+
+}  // namespace
+
+SkinLocation SkinLocation::ForProgramFolder(const QString& programFolder) {
+    const QDir folder(programFolder);
+    return {BesideOrInstalled(folder, kSkinFolderName), BesideOrInstalled(folder, kFontPath)};
+}
+
+SkinLocation SkinLocation::ForRunningProgram() {
+    return ForProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+}  // namespace orvex::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace orvex::ui {
+
+// Where the skin bitmaps and the skin's typeface live: in folders beside the program, or, for an
+// installed program, in its share folder.
+struct SkinLocation {
+    QString skinFolder;
+    QString fontFile;
+
+    // Each of the two is taken from beside the program when it exists there, else from
+    // <program folder>/../share/orvex-sk/.
+    static SkinLocation ForProgramFolder(const QString& programFolder);
+    static SkinLocation ForRunningProgram();
+};
+
+}  // namespace orvex::ui
