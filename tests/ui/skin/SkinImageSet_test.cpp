@@ -1,0 +1,234 @@
+#include "ui/skin/SkinImageSet.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "ui/skin/MessageBox.h"
+#include "ui/skin/SkinFiles.h"
+#include "ui/skin/SkinTestFolder.h"
+
+namespace orvex::ui {
+namespace {
+
+using testing::SkinTestFolder;
+
+const QString kFailureText = QStringLiteral("ui load failed!");
+const QRect kControlRect(5, 6, 10, 8);
+
+// Runs the event loop as the program would after the current handler returns. Returns the exit
+// code, or -1 when nothing asked the loop to end.
+int RunEventLoopBriefly() {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    guard.start(500);
+    return QCoreApplication::exec();
+}
+
+class SkinImageSetTest : public ::testing::Test {
+  protected:
+    void SetUp() override { MessageBox::TakeShownTexts(); }
+    void TearDown() override {
+        // Leave no pending quit request behind for later tests.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
+
+    SkinTestFolder folder;
+};
+
+enum class Expect { Shared, Copy, Crop, Failure };
+
+struct ElementCase {
+    int element;
+    int state;
+    Expect expect;
+    int slot;
+};
+
+// Both ends of every range, the odd scroll-arrow mapping, and every kind of invalid request.
+const ElementCase kElementCases[] = {
+    {0, 2, Expect::Copy, kSlotMainNormal},
+    {1, 0, Expect::Crop, 0},
+    {21, 3, Expect::Crop, 3},
+    {22, 1, Expect::Shared, kSlotMouseSettingNormal},
+    {23, 1, Expect::Crop, 5},
+    {48, 2, Expect::Crop, 6},
+    {49, 0, Expect::Shared, kSlotSensorNormal},
+    {50, 0, Expect::Crop, 8},
+    {59, 3, Expect::Crop, 11},
+    {60, 0, Expect::Failure, -1},
+    {61, 1, Expect::Crop, 9},
+    {71, 2, Expect::Crop, 10},
+    {72, 0, Expect::Shared, kSlotColorSettingBackground},
+    {73, 0, Expect::Crop, 13},
+    {112, 3, Expect::Crop, 16},
+    {113, 0, Expect::Copy, kSlotMouse},
+    {114, 0, Expect::Shared, kSlotMacroSettingBackground},
+    {115, 1, Expect::Crop, 19},
+    {122, 3, Expect::Crop, 21},
+    {123, 0, Expect::Shared, kSlotSupportNormal},
+    {124, 0, Expect::Crop, 22},
+    {129, 2, Expect::Crop, 24},
+    {130, 0, Expect::Copy, kSlotSliderNormal},
+    {131, 0, Expect::Copy, kSlotSliderDisable},
+    {132, 0, Expect::Copy, kSlotSlider1},
+    {133, 0, Expect::Copy, kSlotSlider2},
+    {134, 3, Expect::Copy, kSlotSlider3},
+    {135, 0, Expect::Copy, kSlotScrollNormal},
+    {136, 0, Expect::Crop, kSlotScrollDown},
+    {138, 1, Expect::Crop, kSlotScrollOver},
+    {137, 2, Expect::Failure, -1},
+    {139, 0, Expect::Copy, kSlotColorPanel},
+    {140, 0, Expect::Shared, kSlotReNameNormal},
+    {141, 0, Expect::Crop, 33},
+    {144, 3, Expect::Crop, 36},
+    {145, 0, Expect::Shared, kSlotLeftClickWarnNormal},
+    {146, 1, Expect::Crop, 41},
+    {147, 3, Expect::Failure, -1},
+    {148, 0, Expect::Shared, kSlotDeleteMacroNormal},
+    {151, 2, Expect::Crop, 45},
+    {152, 0, Expect::Shared, kSlotSensorSqat1Normal},
+    {155, 0, Expect::Crop, 46},
+    {156, 0, Expect::Shared, kSlotSensorSqat2Normal},
+    {157, 2, Expect::Crop, 51},
+    {161, 1, Expect::Crop, 50},
+    {162, 0, Expect::Shared, kSlotSensorSqat3Normal},
+    {164, 2, Expect::Crop, 54},
+    {165, 0, Expect::Shared, kSlotResetWarnNormal},
+    {168, 1, Expect::Crop, 56},
+    {169, 0, Expect::Shared, kSlotAssignKeyNormal},
+    {170, 0, Expect::Crop, 58},
+    {173, 3, Expect::Crop, 61},
+    {174, 0, Expect::Failure, -1},
+    {-1, 0, Expect::Failure, -1},
+    {5, 4, Expect::Failure, -1},
+    {5, -1, Expect::Failure, -1},
+};
+
+TEST_F(SkinImageSetTest, ElementsResolveToSharedCopiedOrCroppedImagesOrFail) {
+    for (const ElementCase& c : kElementCases) {
+        SCOPED_TRACE(::testing::Message() << "element " << c.element << " state " << c.state);
+        SkinImageSet set(folder.path());
+        const QImage image = set.GetSkinImage(c.element, c.state, kControlRect);
+        const QImage& source = set.SlotImage(c.slot);
+        switch (c.expect) {
+            case Expect::Shared:
+                EXPECT_EQ(image.cacheKey(), source.cacheKey());
+                break;
+            case Expect::Copy:
+                EXPECT_NE(image.cacheKey(), source.cacheKey());
+                EXPECT_EQ(image, SkinTestFolder::SlotPicture(c.slot));
+                break;
+            case Expect::Crop:
+                EXPECT_EQ(image, SkinTestFolder::SlotPicture(c.slot).copy(kControlRect));
+                break;
+            case Expect::Failure:
+                EXPECT_TRUE(image.isNull());
+                break;
+        }
+        const QStringList expectedBoxes =
+            c.expect == Expect::Failure ? QStringList{kFailureText} : QStringList{};
+        EXPECT_EQ(MessageBox::TakeShownTexts(), expectedBoxes);
+    }
+}
+
+TEST_F(SkinImageSetTest, SharedElementIsTheSameImageOnEveryCallAndCopiesAreNew) {
+    SkinImageSet set(folder.path());
+    const QImage first = set.GetSkinImage(72, 0, {});
+    EXPECT_EQ(set.GetSkinImage(72, 0, {}).cacheKey(), first.cacheKey());
+    EXPECT_NE(set.GetSkinImage(113, 0, {}).cacheKey(), set.GetSkinImage(113, 0, {}).cacheKey());
+
+    // A caller drawing on its shared image cannot change the set's.
+    QImage mine = first;
+    mine.fill(Qt::black);
+    EXPECT_EQ(set.GetSkinImage(72, 0, {}),
+              SkinTestFolder::SlotPicture(kSlotColorSettingBackground));
+}
+
+TEST_F(SkinImageSetTest, LoadsOnFirstRequestAndOnlyOnce) {
+    SkinImageSet set(folder.path());
+    EXPECT_FALSE(set.IsLoaded());
+    EXPECT_FALSE(set.GetSkinImage(1, 0, kControlRect).isNull());
+    EXPECT_TRUE(set.IsLoaded());
+
+    // Files changed after loading are not read again.
+    folder.WriteImage("Main_Over.bmp", SkinTestFolder::SlotPicture(40));
+    set.LoadSkinImages();
+    EXPECT_EQ(set.GetSkinImage(1, 1, kControlRect),
+              SkinTestFolder::SlotPicture(1).copy(kControlRect));
+}
+
+TEST_F(SkinImageSetTest, MissingFileFailsOnlyWhenACropNeedsItAndEndsTheProgram) {
+    folder.Remove("ColorSetting_Over.bmp");
+    SkinImageSet set(folder.path());
+    set.LoadSkinImages();
+    EXPECT_TRUE(set.SlotImage(14).isNull());
+    EXPECT_FALSE(set.CropFamily(SkinFamily::ColorSetting, 0, kControlRect).isNull());
+    EXPECT_FALSE(set.GetSkinImage(73, 2, kControlRect).isNull());
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+
+    EXPECT_TRUE(set.CropFamily(SkinFamily::ColorSetting, 1, kControlRect).isNull());
+    EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{kFailureText});
+    // The program is on its way out: the page's further crops fail without another box.
+    EXPECT_TRUE(set.GetSkinImage(90, 1, kControlRect).isNull());
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+
+    EXPECT_EQ(RunEventLoopBriefly(), 0);
+}
+
+TEST_F(SkinImageSetTest, EventLoopRunsOnWhenNothingFailed) {
+    SkinImageSet set(folder.path());
+    set.GetSkinImage(22, 0, {});
+    EXPECT_EQ(RunEventLoopBriefly(), -1);
+}
+
+TEST_F(SkinImageSetTest, FileThatDoesNotDecodeLeavesItsSlotEmpty) {
+    folder.WriteBytes("Slider1.bmp", QByteArray("BM this is no bitmap at all"));
+    folder.WriteBytes("Slider2.bmp", QByteArray());
+    SkinImageSet set(folder.path());
+    set.LoadSkinImages();
+    EXPECT_TRUE(set.SlotImage(kSlotSlider1).isNull());
+    EXPECT_TRUE(set.SlotImage(kSlotSlider2).isNull());
+    EXPECT_FALSE(set.SlotImage(kSlotSlider3).isNull());
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+
+    EXPECT_TRUE(set.GetSkinImage(132, 0, {}).isNull());
+    EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{kFailureText});
+}
+
+TEST_F(SkinImageSetTest, LoadImageFileDecodesByContentAndKeepsAlpha) {
+    const QImage png = SkinImageSet::LoadImageFile(folder.FilePath("Mouse.png"));
+    EXPECT_TRUE(png.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(png.pixel(3, 3)), 128);
+
+    // A PNG under a bitmap's name still decodes: the content decides, not the name.
+    folder.WriteImage("Mouse.png", SkinTestFolder::SlotPicture(7));
+    QFile::rename(folder.FilePath("Mouse.png"), folder.FilePath("renamed.bmp"));
+    EXPECT_EQ(SkinImageSet::LoadImageFile(folder.FilePath("renamed.bmp")).pixel(2, 1),
+              qRgb(28, 2, 1));
+
+    EXPECT_TRUE(SkinImageSet::LoadImageFile(folder.FilePath("absent.bmp")).isNull());
+}
+
+TEST_F(SkinImageSetTest, RefusedCropGivesNoImageAndNoMessage) {
+    SkinImageSet set(folder.path());
+    const QRect beyondTheBitmap(60, 40, 10, 10);
+    EXPECT_TRUE(set.GetSkinImage(5, 0, beyondTheBitmap).isNull());
+    EXPECT_TRUE(set.CropFamily(SkinFamily::Main, 1, QRect(3, 3, 0, 5)).isNull());
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+}
+
+TEST_F(SkinImageSetTest, InstanceCanBePointedAtATestSet) {
+    SkinImageSet set(folder.path());
+    SkinImageSet::SetInstanceForTests(&set);
+    EXPECT_EQ(&SkinImageSet::Instance(), &set);
+    SkinImageSet::SetInstanceForTests(nullptr);
+    EXPECT_NE(&SkinImageSet::Instance(), &set);
+}
+
+}  // namespace
+}  // namespace orvex::ui
