@@ -4,7 +4,7 @@
 # initramfs holding the hid, uhid and hid-generic modules, orvex-virtual-mouse and orvexctl with
 # their shared libraries. vm_init.sh, the VM's /init, runs the steps and prints one line each.
 #
-#   run_vm_test.sh ORVEXCTL ORVEX_VIRTUAL_MOUSE WORK_DIR
+#   run_vm_test.sh ORVEXCTL ORVEX_VIRTUAL_MOUSE HIDRAW_PROBE WORK_DIR
 #
 # Exit 0 when every step passed, 1 when one failed, 77 (skipped, with the reason printed) when
 # qemu, busybox or the kernel cannot be had. The kernel is cached in $ORVEX_VM_CACHE, default
@@ -25,10 +25,11 @@ die() {
     exit 1
 }
 
-[ $# -eq 3 ] || die "usage: run_vm_test.sh ORVEXCTL ORVEX_VIRTUAL_MOUSE WORK_DIR"
+[ $# -eq 4 ] || die "usage: run_vm_test.sh ORVEXCTL ORVEX_VIRTUAL_MOUSE HIDRAW_PROBE WORK_DIR"
 orvexctl=$(realpath "$1")
 virtual_mouse=$(realpath "$2")
-work=$3
+hidraw_probe=$(realpath "$3")
+work=$4
 # steps.txt is what scripts/test shows afterwards: the steps, or why they did not run.
 mkdir -p "$work"
 rm -f "$work/steps.txt"
@@ -144,6 +145,7 @@ build_initramfs() {
     copy_program "$root" "$(command -v flock)" /bin/flock
     copy_program "$root" "$orvexctl" /usr/local/bin/orvexctl
     copy_program "$root" "$virtual_mouse" /usr/local/bin/orvex-virtual-mouse
+    copy_program "$root" "$hidraw_probe" /usr/local/bin/orvex_hidraw_probe
     cp "$kernel"/modules/*.ko "$root/modules/"
 
     # The five slot files and the images BuildDeviceImage makes of them, for the VM to compare

@@ -100,6 +100,27 @@ $(xxd -p "$node/device/report_descriptor" | tr -d '\n' | cut -c1-6)"
     done
 }
 
+# The hidraw node of the command interface (its descriptor opens usage page 0xFF01).
+command_node() {
+    for node in /sys/class/hidraw/hidraw*; do
+        if [ "$(xxd -p "$node/device/report_descriptor" | tr -d '\n' | cut -c1-6)" = 0601ff ]; then
+            echo "/dev/$(basename "$node")"
+            return
+        fi
+    done
+}
+
+# arm_write_fault CLASS once|always: the mouse's next (or every) write fails with CLASS. The state
+# file is plain text; its lock keeps the edit from racing the virtual mouse.
+arm_write_fault() {
+    flock "$STATE.lock" sed -i -e "s/^fault-write-error .*/fault-write-error $1/" \
+        -e "s/^fault-write-repeat .*/fault-write-repeat $2/" "$STATE"
+}
+
+refused_writes() {
+    grep -c "set-report 0x60 .* refused" "$VMOUSE_LOG"
+}
+
 step_modules() {
     for module in hid uhid hid-generic; do
         insmod "/modules/$module.ko" 2>/tmp/err || fail modules "insmod $module: $(cat /tmp/err)"
@@ -187,13 +208,44 @@ active profile: 4" orvexctl info
 # Every error reply of a uhid device reaches the ioctl as EIO, the write-fault class, which the
 # link retries once.
 step_failed_write() {
-    flock "$STATE.lock" sed -i 's/^fault-write-error .*/fault-write-error write-fault/' "$STATE"
+    arm_write_fault write-fault once
     state_has "fault-write-error write-fault" || fail failed-write "could not arm the fault"
     expect failed-write "4" orvexctl active
     state_has "fault-write-error none" || fail failed-write "the armed fault never fired"
     grep -q "set-report 0x60 of 64 bytes refused: write-fault" "$VMOUSE_LOG" ||
         fail failed-write "the virtual mouse did not refuse the write"
     pass failed-write "one write refused (EIO), retried at once, the command completed"
+}
+
+# What the kernel makes of a refused report, seen by a raw ioctl: EIO, whatever the firmware's
+# class, so the link's write-fault class and its single retry.
+step_errno() {
+    node=$(command_node)
+    expect errno "ok 64" orvex_hidraw_probe "$node" get 0x60 128
+    arm_write_fault not-ready always
+    expect errno "error EIO write-fault" orvex_hidraw_probe "$node" set 0x60 64
+    before=$(refused_writes)
+    run orvexctl active 1
+    [ "$rc" = 3 ] || fail errno "active 1 with every write refused exited $rc, expected 3"
+    refused=$(($(refused_writes) - before))
+    [ "$refused" = 2 ] || fail errno "expected the write and one retry, the mouse refused $refused"
+    arm_write_fault none once
+    expect errno "4" orvexctl active
+    pass errno "64 of 128 bytes read; a refused write is EIO (write-fault): retried once, exit 3"
+}
+
+# A mouse that does not answer at all: the kernel gives up after its own timeout, again with EIO.
+step_stall() {
+    node=$(command_node)
+    kill -STOP "$VMOUSE_PID"
+    started=$(date +%s)
+    run orvex_hidraw_probe "$node" get 0x60 64
+    waited=$(($(date +%s) - started))
+    kill -CONT "$VMOUSE_PID"
+    [ "$out" = "error EIO write-fault" ] || fail stall "a read nobody answered gave '$out'"
+    [ "$waited" -ge 4 ] || fail stall "the read gave up after $waited s"
+    expect stall "4" orvexctl active
+    pass stall "an unanswered read fails with EIO after ${waited} s; the mouse answers again after"
 }
 
 step_unplug() {
@@ -258,6 +310,8 @@ step_lod
 step_surface
 step_busy_streak
 step_failed_write
+step_errno
+step_stall
 step_unplug
 step_replug
 step_monitor
