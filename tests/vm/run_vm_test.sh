@@ -46,6 +46,12 @@ need_tool flock util-linux
 busybox=$(command -v busybox || true)
 [ -n "$busybox" ] || skip "busybox is not installed (package busybox-static; scripts/deps installs it)"
 
+# The versioned kernel package linux-image-amd64 currently points at, or nothing.
+current_kernel_package() {
+    apt-cache depends linux-image-amd64 2>/dev/null |
+        awk '$1 == "Depends:" && $2 ~ /^linux-image-[0-9]/ { print $2; exit }'
+}
+
 # Prints the directory holding vmlinuz and modules/ of the current linux-image-amd64, fetching
 # and unpacking it into the cache when it is not there yet.
 kernel_dir() {
@@ -53,8 +59,13 @@ kernel_dir() {
     exec 9>"$cache/.lock"
     flock 9
     local package version dir
-    package=$(apt-cache depends linux-image-amd64 2>/dev/null |
-        awk '$1 == "Depends:" && $2 ~ /^linux-image-[0-9]/ { print $2; exit }')
+    package=$(current_kernel_package)
+    if [ -z "$package" ] && [ "$(id -u)" = 0 ] && ! ls -d "$cache"/linux-image-*/ >/dev/null 2>&1; then
+        # A fresh machine whose packages were all there already may never have read the lists.
+        echo "vm: no package lists know linux-image-amd64; running apt-get update" >&2
+        apt-get update -qq >&2 || true
+        package=$(current_kernel_package)
+    fi
     if [ -n "$package" ]; then
         version=$(apt-cache show --no-all-versions "$package" 2>/dev/null |
             awk '$1 == "Version:" { print $2; exit }')
