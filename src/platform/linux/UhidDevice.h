@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -40,7 +41,7 @@ class UhidDevice {
   public:
     static constexpr const char* kUhidPath = "/dev/uhid";
     // Sent with every error reply; the kernel only tests it for non-zero.
-    static constexpr std::uint16_t kErrorReply = 5;  // EIO
+    static constexpr std::uint16_t kErrorReply = EIO;
 
     using Log = std::function<void(std::string_view)>;
 
