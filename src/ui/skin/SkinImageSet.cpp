@@ -121,11 +121,9 @@ QImage SkinImageSet::LoadImageFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImageFileBytes) {
         return {};
     }
-    QByteArray bytes = file.read(kMaxImageFileBytes + 1);
+    // Read by the size already checked: read() reserves as much as it is allowed to read.
+    QByteArray bytes = file.read(file.size());
     file.close();
-    if (bytes.size() > kMaxImageFileBytes) {
-        return {};
-    }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
