@@ -13,7 +13,7 @@ namespace orvex::ui {
 // The scroll bar of the skinned lists. Dragging the thumb or pressing the track reports each new
 // position as (id, position). The arrows do not step: releasing the button after pressing an
 // arrow jumps to that end of the range and reports the end twice (once for the arrow, once from
-// SetPos), which the lists rely on to scroll all the way.
+// SetPos).
 class CTavScrollCtrl : public QWidget, public SkinnedControl {
     Q_OBJECT
 

@@ -51,7 +51,8 @@ int ValueFromOffset(int offset, int usableLength, int minimum, int maximum) {
         return minimum;
     }
     const auto range = static_cast<float>(std::int64_t{maximum} - minimum);
-    // Every step in float on purpose: the thumbs of existing profiles land where they always did.
+    // Single precision on purpose: a pointer position gives the value it always has, near-halves
+    // included.
     const float v = static_cast<float>(offset) * range / static_cast<float>(usableLength) +
                     static_cast<float>(minimum);
     int n = TruncateToInt(v);

@@ -16,9 +16,9 @@ struct SliderRange {
 };
 
 // The one rounding rule for turning a pointer into a value: `offset` pixels into a usable length
-// map linearly onto minimum..maximum. The result is held in single precision, rounded half up
-// (toward zero below half) and clamped to the range. A usable length of zero or less gives the
-// minimum.
+// map linearly onto minimum..maximum. The result is held in single precision, truncated toward
+// zero, raised by one when what was cut off is at least a half, and clamped to the range. A usable
+// length of zero or less gives the minimum.
 int ValueFromOffset(int offset, int usableLength, int minimum, int maximum);
 
 // Snaps to the nearest multiple of the step, an exact half going down. The result is not clamped
