@@ -9,15 +9,15 @@ namespace {
 
 constexpr const char* kDeviceName = "ORVEX SK Virtual Mouse";
 
-platform::UhidDeviceSpec SpecOf(std::span<const std::uint8_t> descriptor,
-                                std::vector<platform::UhidFeatureReport> featureReports) {
-    platform::UhidDeviceSpec spec;
-    spec.name = kDeviceName;
-    spec.vendorId = kOrvexVendorId;
-    spec.productId = kOrvexProductId;
-    spec.reportDescriptor.assign(descriptor.begin(), descriptor.end());
-    spec.featureReports = std::move(featureReports);
-    return spec;
+platform::UhidDeviceIdentity SpecOf(std::span<const std::uint8_t> descriptor,
+                                    std::vector<platform::UhidFeatureReport> featureReports) {
+    platform::UhidDeviceIdentity identity;
+    identity.name = kDeviceName;
+    identity.vendorId = kOrvexVendorId;
+    identity.productId = kOrvexProductId;
+    identity.reportDescriptor.assign(descriptor.begin(), descriptor.end());
+    identity.featureReports = std::move(featureReports);
+    return identity;
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ bool UhidVirtualMouse::ProcessEvent(int fd, std::string& error) {
 bool UhidVirtualMouse::Plug(std::string& error) {
     struct Planned {
         const char* path;
-        platform::UhidDeviceSpec spec;
+        platform::UhidDeviceIdentity identity;
     };
     // The real mouse lists its pointer interface first; discovery has to pass over it.
     const Planned planned[] = {
@@ -89,7 +89,7 @@ bool UhidVirtualMouse::Plug(std::string& error) {
             Unplug();
             return false;
         }
-        interface.device = platform::UhidDevice::Create(plan.spec, *interface.firmware, error);
+        interface.device = platform::UhidDevice::Create(plan.identity, *interface.firmware, error);
         if (!interface.device) {
             Unplug();
             return false;

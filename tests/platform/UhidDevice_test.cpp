@@ -39,14 +39,14 @@ class RecordingFirmware final : public HidDevice {
     std::vector<std::vector<std::uint8_t>> gets;
 };
 
-UhidDeviceSpec MouseSpec() {
-    UhidDeviceSpec spec;
-    spec.name = "ORVEX SK Virtual Mouse";
-    spec.vendorId = 0x2A3C;
-    spec.productId = 0x3B19;
-    spec.reportDescriptor = {0x06, 0x01, 0xFF, 0x09, 0x02, 0xA1, 0x01, 0xC0};
-    spec.featureReports = {{0x60, 64}, {0x61, 1041}};
-    return spec;
+UhidDeviceIdentity MouseSpec() {
+    UhidDeviceIdentity identity;
+    identity.name = "ORVEX SK Virtual Mouse";
+    identity.vendorId = 0x2A3C;
+    identity.productId = 0x3B19;
+    identity.reportDescriptor = {0x06, 0x01, 0xFF, 0x09, 0x02, 0xA1, 0x01, 0xC0};
+    identity.featureReports = {{0x60, 64}, {0x61, 1041}};
+    return identity;
 }
 
 // The test plays the kernel on one end of a packet socket pair; the device owns the other end.

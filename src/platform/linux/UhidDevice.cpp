@@ -41,33 +41,33 @@ struct UhidDevice::Event {
     bool Holds(std::size_t payloadSize) const { return size >= kHeaderSize + payloadSize; }
 };
 
-std::unique_ptr<UhidDevice> UhidDevice::Create(const UhidDeviceSpec& spec, HidDevice& firmware,
-                                               std::string& error) {
+std::unique_ptr<UhidDevice> UhidDevice::Create(const UhidDeviceIdentity& identity,
+                                               HidDevice& firmware, std::string& error) {
     UniqueFd fd(::open(kUhidPath, O_RDWR | O_CLOEXEC));
     if (!fd) {
         error = ErrnoText(kUhidPath, errno);
         return nullptr;
     }
-    return CreateOn(std::move(fd), spec, firmware, error);
+    return CreateOn(std::move(fd), identity, firmware, error);
 }
 
-std::unique_ptr<UhidDevice> UhidDevice::CreateOn(UniqueFd fd, const UhidDeviceSpec& spec,
+std::unique_ptr<UhidDevice> UhidDevice::CreateOn(UniqueFd fd, const UhidDeviceIdentity& identity,
                                                  HidDevice& firmware, std::string& error) {
-    if (spec.reportDescriptor.size() > HID_MAX_DESCRIPTOR_SIZE) {
+    if (identity.reportDescriptor.size() > HID_MAX_DESCRIPTOR_SIZE) {
         error = "report descriptor longer than the kernel takes";
         return nullptr;
     }
-    std::unique_ptr<UhidDevice> device(new UhidDevice(std::move(fd), spec, firmware));
+    std::unique_ptr<UhidDevice> device(new UhidDevice(std::move(fd), identity, firmware));
 
     auto event = std::make_unique<uhid_event>();
     event->type = UHID_CREATE2;
     uhid_create2_req& create = event->u.create2;
-    CopyText(spec.name, create.name, sizeof create.name);
-    create.rd_size = static_cast<__u16>(spec.reportDescriptor.size());
-    create.bus = spec.bus;
-    create.vendor = spec.vendorId;
-    create.product = spec.productId;
-    std::copy(spec.reportDescriptor.begin(), spec.reportDescriptor.end(), create.rd_data);
+    CopyText(identity.name, create.name, sizeof create.name);
+    create.rd_size = static_cast<__u16>(identity.reportDescriptor.size());
+    create.bus = identity.bus;
+    create.vendor = identity.vendorId;
+    create.product = identity.productId;
+    std::copy(identity.reportDescriptor.begin(), identity.reportDescriptor.end(), create.rd_data);
     if (!device->WriteEvent(event.get(), sizeof *event, error)) {
         // Nothing was created, so the destructor's destroy request would only fail.
         device->fd_ = UniqueFd();
@@ -76,8 +76,8 @@ std::unique_ptr<UhidDevice> UhidDevice::CreateOn(UniqueFd fd, const UhidDeviceSp
     return device;
 }
 
-UhidDevice::UhidDevice(UniqueFd fd, UhidDeviceSpec spec, HidDevice& firmware)
-    : fd_(std::move(fd)), spec_(std::move(spec)), firmware_(firmware) {}
+UhidDevice::UhidDevice(UniqueFd fd, UhidDeviceIdentity identity, HidDevice& firmware)
+    : fd_(std::move(fd)), identity_(std::move(identity)), firmware_(firmware) {}
 
 UhidDevice::~UhidDevice() {
     if (!fd_) {
@@ -184,7 +184,7 @@ bool UhidDevice::AnswerSetReport(const Event& event, std::string& error) {
 }
 
 std::size_t UhidDevice::FeatureReportLength(std::uint8_t reportId) const {
-    for (const UhidFeatureReport& report : spec_.featureReports) {
+    for (const UhidFeatureReport& report : identity_.featureReports) {
         if (report.reportId == reportId) {
             return std::min<std::size_t>(report.length, UHID_DATA_MAX);
         }

@@ -20,7 +20,7 @@ struct UhidFeatureReport {
     std::size_t length = 0;
 };
 
-struct UhidDeviceSpec {
+struct UhidDeviceIdentity {
     std::string name;
     std::uint16_t bus = 0x03;  // BUS_USB
     std::uint16_t vendorId = 0;
@@ -46,12 +46,12 @@ class UhidDevice {
     using Log = std::function<void(std::string_view)>;
 
     // Opens /dev/uhid and creates the device. Null with `error` set when that fails.
-    static std::unique_ptr<UhidDevice> Create(const UhidDeviceSpec& spec, HidDevice& firmware,
-                                              std::string& error);
+    static std::unique_ptr<UhidDevice> Create(const UhidDeviceIdentity& identity,
+                                              HidDevice& firmware, std::string& error);
 
     // The same on a descriptor that already speaks the uhid protocol (tests pass one end of a
     // socket pair and play the kernel on the other).
-    static std::unique_ptr<UhidDevice> CreateOn(UniqueFd fd, const UhidDeviceSpec& spec,
+    static std::unique_ptr<UhidDevice> CreateOn(UniqueFd fd, const UhidDeviceIdentity& identity,
                                                 HidDevice& firmware, std::string& error);
 
     // Removes the device from the kernel, as an unplug does.
@@ -73,7 +73,7 @@ class UhidDevice {
     void SetLog(Log log) { log_ = std::move(log); }
 
   private:
-    UhidDevice(UniqueFd fd, UhidDeviceSpec spec, HidDevice& firmware);
+    UhidDevice(UniqueFd fd, UhidDeviceIdentity identity, HidDevice& firmware);
 
     bool WriteEvent(const void* event, std::size_t size, std::string& error);
     void Note(const std::string& line) const;
@@ -84,7 +84,7 @@ class UhidDevice {
     bool AnswerSetReport(const Event& event, std::string& error);
 
     UniqueFd fd_;
-    UhidDeviceSpec spec_;
+    UhidDeviceIdentity identity_;
     HidDevice& firmware_;
     bool started_ = false;
     Log log_;
