@@ -1,31 +1,17 @@
 #include "cli/DeviceSession.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <string_view>
 
 #include "cli/ExitCode.h"
 #include "core/device/SteadyClock.h"
 #include "core/device/VirtualClock.h"
+#include "platform/linux/FileLock.h"
 #include "sim/VirtualMouseStateFile.h"
 #include "sim/VirtualMouseTransport.h"
 
 namespace orvex::cli {
 namespace {
-
-// Serialises commands sharing one state file: each holds the lock from load to save.
-int LockStateFile(const std::filesystem::path& stateFile) {
-    const std::string lockPath = stateFile.string() + ".lock";
-    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        throw CliError(ExitCode::UsageOrInput, "cannot create " + lockPath);
-    }
-    ::flock(fd, LOCK_EX);
-    return fd;
-}
 
 std::unique_ptr<sim::VirtualMouse> LoadVirtualMouse(const std::filesystem::path& stateFile) {
     sim::StateLoadResult loaded = sim::LoadMouseState(stateFile);
@@ -53,7 +39,12 @@ DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
         clock_ = WantsRealTime() ? std::unique_ptr<Clock>(std::make_unique<SteadyClock>())
                                  : std::make_unique<VirtualClock>();
         if (target.stateFile) {
-            lockFd_ = LockStateFile(*target.stateFile);
+            // Commands sharing one state file each hold its lock from load to save.
+            lock_ = std::make_unique<platform::FileLock>(
+                platform::FileLock::ForStateFile(*target.stateFile));
+            if (!lock_->held()) {
+                throw CliError(ExitCode::UsageOrInput, lock_->error());
+            }
             mouse_ = LoadVirtualMouse(*target.stateFile);
         } else {
             mouse_ = std::make_unique<sim::VirtualMouse>();
@@ -65,9 +56,6 @@ DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
 
 DeviceSession::~DeviceSession() {
     link_.reset();
-    if (lockFd_ >= 0) {
-        ::close(lockFd_);
-    }
 }
 
 std::string DeviceSession::OpenProblemHint() const {

@@ -7,6 +7,7 @@
 
 #include "core/device/DeviceLink.h"
 #include "core/device/HidTransport.h"
+#include "platform/linux/FileLock.h"
 #include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouse.h"
 
@@ -50,7 +51,7 @@ class DeviceSession {
     std::unique_ptr<HidTransport> transport_;
     platform::HidrawTransport* hidraw_ = nullptr;  // transport_ when it is the real one
     std::unique_ptr<DeviceLink> link_;
-    int lockFd_ = -1;
+    std::unique_ptr<platform::FileLock> lock_;
 };
 
 }  // namespace orvex::cli
