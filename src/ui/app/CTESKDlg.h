@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/profiles/ConfigFolders.h"
+#include "core/profiles/ProfileRecord.h"
+#include "ui/skin/CTavImageDialog.h"
+
+namespace orvex::platform {
+class PointerSettings;
+}
+
+namespace orvex::ui {
+
+class CSupportDlg;
+class CTavButton;
+class CTavComboButton;
+class CTavMenu;
+class CTavStatic;
+class ProfilePage;
+class ProfilePoll;
+class SlotBar;
+class WindowDrag;
+
+// The program's only top-level window: a frameless skinned dialog with five page buttons, the five
+// profile slots and their menus, Reset to Default, the language selector, OK, Apply and Cancel, and
+// one of five pages at a time. It owns the five profile records and decides which one is current;
+// it moves values between the records and the pages, writes the slot files, sends the profiles to
+// the mouse and pushes the current profile's pointer settings to the desktop. It also answers the
+// tray (the app adds the icon and forwards its clicks), hot-plug and the profile poll.
+//
+// OK and Cancel only hide the window; the program ends when the tray menu's "Exit" is chosen:
+// the window emits ExitRequested and the app removes the tray icon, calls SaveMacroListOnExit and
+// quits. Closing the window through the desktop hides it, as Cancel does.
+class CTESKDlg : public CTavImageDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kWindowTitle = "ORVEX SK Software";
+    static constexpr const char* kProgramVersion = "1.22";
+    static constexpr int kPollIntervalMs = 2000;
+
+    // Pages in the order of their buttons (ids 1000 ... 1004).
+    enum Page : int { kMousePage = 0, kSensorPage, kLightingPage, kMacroPage, kSupportPage };
+    static constexpr int kPageCount = 5;
+
+    // Tray menu items.
+    static constexpr int kTrayConfigMouseItem = 100;
+    static constexpr int kTrayExitItem = 101;
+
+    // Makes the pages of one kind; tests install pages of their own (nullptr: the program's).
+    // Called for the mouse, sensor, lighting and macro pages; the support page is always the real
+    // one.
+    using PageFactory = std::function<ProfilePage*(Page page, QWidget* parent)>;
+    static void SetPageFactoryForTests(PageFactory factory);
+
+    // Whether the window counts as the desktop's foreground window for the profile poll; tests
+    // decide it themselves (nullptr: visible and active).
+    using ForegroundTest = std::function<bool(const CTESKDlg&)>;
+    static void SetForegroundTestForTests(ForegroundTest test);
+
+    // `configRoot` is the per-user configuration root (the profiles and macros live in
+    // <root>/Velnor/ORVEX SK); an empty path means the user's own. `pointer` may be null: the
+    // pointer settings are then left alone. Loads the five slot files, builds the controls and the
+    // pages (showing the mouse page and slot 1) and starts the profile poll. The device link must
+    // be installed (DeviceServices) first.
+    CTESKDlg(std::filesystem::path configRoot, platform::PointerSettings* pointer,
+             QWidget* parent = nullptr);
+    ~CTESKDlg() override;
+
+    // Page buttons: nothing when `page` is already shown; otherwise the data pages are written
+    // back into the current record and `page` is shown.
+    void SelectPage(int page);
+    // Slot buttons, slots 1 ... 5 (also the current one): the pages are written back into the
+    // current record, then slot `slot` becomes current and the pages show it.
+    void SelectSlot(int slot);
+    // Apply: writes the pages back, pushes the pointer settings, saves the five slot files and the
+    // macro list, sends the five profiles to the mouse and makes the current one active. Without
+    // the mouse "ORVEX SK mouse not found" is shown once.
+    void ApplySettings();
+    // Reset to Default, after the reset warning was answered with OK.
+    void ResetAllProfiles();
+    // The current record's double-click time, pointer speed, wheel lines and acceleration.
+    void ApplyPointerSettings();
+
+    // The tray icon's double click, "Config Mouse" and a second start: show, raise, activate.
+    void ShowFromTray();
+    // Opens the tray menu with its bottom-right corner at `globalPos` (made on first use).
+    void OpenTrayMenu(const QPoint& globalPos);
+    // The mouse was plugged in: settle, open it if needed and show its firmware version.
+    void OnDeviceArrival();
+    // The mouse was unplugged: forget it and show "-.--".
+    void OnDeviceRemoval();
+    // One tick of the profile poll: follows the mouse's own profile switching while the window
+    // is in front, the mouse open and Apply not running.
+    void PollActiveProfile();
+    // The macro list is saved when the program ends, even without Apply.
+    void SaveMacroListOnExit();
+
+    // What the window shows and holds, for the app and for tests.
+    int currentSlot() const { return currentSlot_; }
+    int shownPage() const { return shownPage_; }
+    bool applyBusy() const { return applyBusy_; }
+    bool topMost() const { return topMost_; }
+    const ProfileRecord& record(int slot) const;
+    QString firmwareVersionText() const;
+    QWidget* pageWidget(int page) const;
+    ProfilePage* profilePage(int page) const;
+    CSupportDlg* supportPage() const { return supportPage_; }
+    CTavButton* pageButton(int page) const;
+    CTavButton* slotButton(int slot) const;
+    CTavComboButton* slotMenuButton(int slot) const;
+    CTavButton* controlButton(int id) const;
+    CTavComboButton* languageSelector() const { return languageSelector_; }
+    CTavStatic* versionStatic() const { return versionStatic_; }
+    CTavMenu* trayMenu() const { return trayMenu_; }
+    const QTimer& pollTimer() const { return pollTimer_; }
+    const std::filesystem::path& programDataFolder() const { return programDataFolder_; }
+
+    void ControlNotification(int code, int value) override;
+    void ControlClicked(int controlId) override;
+
+  signals:
+    // "Exit" was chosen in the tray menu.
+    void ExitRequested();
+
+  public slots:
+    // The dialog's own OK and Cancel actions (Enter and Escape) do nothing.
+    void accept() override {}
+    void reject() override {}
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildPages();
+    void OnSlotMenuItem(int slot, int item);
+    void OnTrayMenuItem(int item);
+    void SetTopMost(bool topMost);
+    void WritePagesBack();
+    void LoadPagesFromCurrent();
+    void RenameSlot(int slot);
+    void ExportSlot(int slot);
+    void ImportSlot(int slot);
+    void ToggleSlotEnabled(int slot);
+    bool IsInFront() const;
+    ProfileRecord& CurrentRecord() { return records_[static_cast<std::size_t>(currentSlot_ - 1)]; }
+
+    std::filesystem::path programDataFolder_;
+    platform::PointerSettings* pointer_;
+    std::array<ProfileRecord, kSlotCount> records_;
+    int currentSlot_ = 1;
+    int shownPage_ = -1;
+    bool applyBusy_ = false;
+    bool topMost_ = false;
+
+    std::array<CTavButton*, kPageCount> pageButtons_{};
+    std::array<QWidget*, kPageCount> pages_{};
+    std::array<ProfilePage*, kPageCount> profilePages_{};
+    CSupportDlg* supportPage_ = nullptr;
+    std::unique_ptr<SlotBar> slotBar_;
+    CTavComboButton* languageSelector_ = nullptr;
+    CTavStatic* versionStatic_ = nullptr;
+    CTavMenu* trayMenu_ = nullptr;
+    std::unique_ptr<ProfilePoll> poll_;
+    std::unique_ptr<WindowDrag> drag_;
+    QTimer pollTimer_;
+};
+
+}  // namespace orvex::ui
