@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -46,6 +47,8 @@ class CTESKDlg : public CTavImageDialog {
     static constexpr const char* kWindowTitle = "ORVEX SK Software";
     static constexpr const char* kProgramVersion = "1.22";
     static constexpr int kPollIntervalMs = 2000;
+    // A mouse just plugged in is given this long before it is spoken to.
+    static constexpr std::chrono::milliseconds kArrivalSettleTime{900};
 
     // Pages in the order of their buttons (ids 1000 ... 1004).
     enum Page : int { kMousePage = 0, kSensorPage, kLightingPage, kMacroPage, kSupportPage };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/device/DeviceLink.h"
+#include "core/profiles/ConfigFolders.h"
+#include "core/profiles/ProfileRecord.h"
+
+namespace orvex::ui {
+
+// The mouse's part of Apply: looks the mouse up unless it is known to be present, sends the five
+// profiles in slot order and makes `activeProfile` the active one. Upload failures are not looked
+// at; only the mouse taking the active profile counts. False when the mouse was not found (its
+// handle is then closed, so the next Apply searches afresh) or did not take the profile.
+bool SendProfilesToMouse(DeviceLink& link, const std::array<ProfileRecord, kSlotCount>& records,
+                         std::uint8_t activeProfile);
+
+}  // namespace orvex::ui

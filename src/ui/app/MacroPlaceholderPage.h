@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/macros/MacroList.h"
+#include "ui/app/PlaceholderPage.h"
+
+namespace orvex::ui {
+
+// The macro page until it is built: its background and the program's macro list, loaded from the
+// macro folder, so that Apply and the program's end keep rewriting the folder as they will.
+class MacroPlaceholderPage : public PlaceholderPage {
+    Q_OBJECT
+
+  public:
+    MacroPlaceholderPage(const std::filesystem::path& macroFolder, QWidget* parent);
+
+    void SaveMacroList() override;
+
+    MacroList& macroList() { return macros_; }
+
+  private:
+    MacroList macros_;
+};
+
+}  // namespace orvex::ui

@@ -1,0 +1,11 @@
+#include "ui/app/PlaceholderPage.h"
+
+#include "ui/skin/SkinImageSet.h"
+
+namespace orvex::ui {
+
+PlaceholderPage::PlaceholderPage(int backgroundElement, QWidget* parent) : ProfilePage(parent) {
+    SetBackgroundImage(SkinImageSet::Instance().GetSkinImage(backgroundElement, 0, QRect()));
+}
+
+}  // namespace orvex::ui
