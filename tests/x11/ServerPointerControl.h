@@ -1,0 +1,12 @@
+#pragma once
+
+#include <array>
+
+namespace orvex::testing {
+
+// The X server's pointer acceleration as XGetPointerControl reports it: numerator, denominator,
+// threshold; all zero when no server can be reached. Kept apart from the tests because Xlib's
+// macros (None, Bool, Status) break GoogleTest's headers.
+std::array<int, 3> ServerPointerAcceleration();
+
+}  // namespace orvex::testing
