@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/KeyboardHook.h"
+#include "ui/macros/KeyboardHookSlot.h"
+
+namespace orvex::ui::testing {
+
+// A keyboard hook the test types into, made the slot's hook for the fixture's life. The desktop's
+// refusal of a hook is one flag.
+class FakeKeyboardHook final : public platform::KeyboardHook {
+  public:
+    struct Desktop {
+        bool refusesHooks = false;
+        FakeKeyboardHook* installed = nullptr;
+
+        // A key pressed and released anywhere on the desktop.
+        void Type(std::uint16_t virtualKey) const {
+            if (installed != nullptr && installed->sink_) {
+                installed->sink_({virtualKey, false});
+                installed->sink_({virtualKey, true});
+            }
+        }
+    };
+
+    explicit FakeKeyboardHook(Desktop& desktop) : desktop_(desktop) {}
+    ~FakeKeyboardHook() override { Remove(); }
+
+    bool Install(Sink sink) override {
+        if (desktop_.refusesHooks) {
+            return false;
+        }
+        sink_ = std::move(sink);
+        desktop_.installed = this;
+        return true;
+    }
+    void Remove() override {
+        sink_ = nullptr;
+        if (desktop_.installed == this) {
+            desktop_.installed = nullptr;
+        }
+    }
+    bool IsInstalled() const override { return static_cast<bool>(sink_); }
+    int ConnectionFd() const override { return -1; }
+    void Dispatch() override {}
+
+  private:
+    Desktop& desktop_;
+    Sink sink_;
+};
+
+// Makes the slot build fake hooks on `desktop` while it lives.
+class FakeHookFactory {
+  public:
+    explicit FakeHookFactory(FakeKeyboardHook::Desktop& desktop) {
+        KeyboardHookSlot::SetHookFactory(
+            [&desktop] { return std::make_unique<FakeKeyboardHook>(desktop); });
+    }
+    ~FakeHookFactory() {
+        KeyboardHookSlot::RemoveKeyboardHook();
+        KeyboardHookSlot::SetHookFactory({});
+    }
+    FakeHookFactory(const FakeHookFactory&) = delete;
+    FakeHookFactory& operator=(const FakeHookFactory&) = delete;
+};
+
+}  // namespace orvex::ui::testing
