@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/macros/KeyCapturedEvent.h"
+#include "ui/macros/KeyCapturedRecorder.h"
 #include "ui/macros/KeyboardHookSlot.h"
 #include "x11/RunCommand.h"
 #include "x11/XvfbServer.h"
@@ -36,20 +36,7 @@ void WaitForKeys(platform::X11KeyboardHook& hook, const Keys& keys, std::size_t 
     }
 }
 
-class KeyRecorder : public QObject {
-  public:
-    Keys keys;
-
-  protected:
-    bool event(QEvent* event) override {
-        if (event->type() == ui::KeyCapturedEvent::kType) {
-            const auto* key = static_cast<ui::KeyCapturedEvent*>(event);
-            keys.emplace_back(key->virtualKey(), key->releaseFlag());
-            return true;
-        }
-        return QObject::event(event);
-    }
-};
+using KeyRecorder = ui::testing::KeyCapturedRecorder;
 
 using X11KeyboardHookTest = XvfbTest;
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/macros/KeyCapturedEvent.h"
+#include "ui/macros/KeyCapturedRecorder.h"
 
 namespace orvex::ui {
 namespace {
@@ -74,20 +74,7 @@ class PipeKeyboardHook final : public platform::KeyboardHook {
     Sink sink_;
 };
 
-class KeyRecorder : public QObject {
-  public:
-    std::vector<std::pair<int, int>> keys;  // virtual-key code, release flag
-
-  protected:
-    bool event(QEvent* event) override {
-        if (event->type() == KeyCapturedEvent::kType) {
-            const auto* key = static_cast<KeyCapturedEvent*>(event);
-            keys.emplace_back(key->virtualKey(), key->releaseFlag());
-            return true;
-        }
-        return QObject::event(event);
-    }
-};
+using KeyRecorder = testing::KeyCapturedRecorder;
 
 class KeyboardHookSlotTest : public ::testing::Test {
   protected:
