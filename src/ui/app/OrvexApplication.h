@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "platform/linux/HotplugMonitor.h"
+#include "ui/app/DeviceChangeWatcher.h"
+#include "ui/app/TrayIcon.h"
+
+namespace orvex::platform {
+class PointerSettings;
+}
+
+namespace orvex::ui {
+
+class CTESKDlg;
+class SingleInstance;
+
+// The running program: the main window, its tray icon, the watcher of mouse arrivals and
+// removals and the instance that later starts ask to show the window. The device link must be
+// installed (DeviceServices) before it is made.
+class OrvexApplication : public QObject {
+    Q_OBJECT
+
+  public:
+    // `configRoot` and `pointer` go to the main window (an empty root means the user's own);
+    // `instance` is the claimed instance whose show requests bring the window up.
+    OrvexApplication(std::filesystem::path configRoot, platform::PointerSettings* pointer,
+                     SingleInstance& instance, QObject* parent = nullptr);
+    ~OrvexApplication() override;
+
+    // Shows the window and puts the icon in the tray.
+    void Start();
+
+    // Follows the system's hot-plug events. When the system will not tell, the user is shown
+    // "RegisterDeviceNotification Failed!" and the program runs on without them.
+    void WatchSystemHotplug(std::unique_ptr<platform::HotplugMonitor> monitor);
+
+    // Follows a virtual mouse kept in a state file that other programs plug and unplug.
+    void WatchStateFile(const QString& stateFile, DeviceChangeWatcher::PresenceProbe mousePresent);
+
+    CTESKDlg& window() { return *window_; }
+    TrayIcon& tray() { return tray_; }
+    DeviceChangeWatcher& deviceWatcher() { return watcher_; }
+
+  private:
+    // "Exit" in the tray menu: the icon goes first, then the macro list is saved, then the
+    // event loop ends and the window with it.
+    void Exit();
+
+    std::unique_ptr<CTESKDlg> window_;
+    TrayIcon tray_;
+    DeviceChangeWatcher watcher_;
+};
+
+}  // namespace orvex::ui

@@ -1,0 +1,158 @@
+// orvex-sk: the ORVEX SK configurator's window, living in the tray. With --simulate it drives the
+// virtual mouse instead of the real one, kept in a state file that orvexctl can share.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QStringList>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "core/device/DeviceLink.h"
+#include "core/device/SteadyClock.h"
+#include "platform/PointerSettings.h"
+#include "platform/linux/HidrawTransport.h"
+#include "platform/linux/HotplugMonitor.h"
+#include "sim/VirtualMouse.h"
+#include "sim/VirtualMouseTransport.h"
+#include "tools/LockedStateFileShare.h"
+#include "ui/app/CTESKDlg.h"
+#include "ui/app/DeviceChangeWatcher.h"
+#include "ui/app/DeviceServices.h"
+#include "ui/app/OrvexApplication.h"
+#include "ui/app/SingleInstance.h"
+
+namespace {
+
+using namespace orvex;
+
+struct Options {
+    bool simulate = false;
+    QString stateFile;  // empty: a fresh virtual mouse in memory
+};
+
+// The mouse the window talks to, the real one or the virtual one. The virtual mouse runs on the
+// real clock too, so its waits feel like the real mouse's.
+struct MouseBackend {
+    SteadyClock clock;
+    std::unique_ptr<sim::VirtualMouse> virtualMouse;
+    std::unique_ptr<tools::LockedStateFileShare> share;
+    std::unique_ptr<HidTransport> transport;
+    std::unique_ptr<DeviceLink> link;
+};
+
+std::unique_ptr<MouseBackend> MakeBackend(const Options& options) {
+    auto backend = std::make_unique<MouseBackend>();
+    if (!options.simulate) {
+        backend->transport = std::make_unique<platform::HidrawTransport>();
+    } else {
+        backend->virtualMouse = std::make_unique<sim::VirtualMouse>();
+        if (!options.stateFile.isEmpty()) {
+            // Each exchange takes the file's lock and reloads it, so orvexctl's changes (an unplug
+            // above all) reach the window and the window's uploads reach orvexctl.
+            backend->share =
+                std::make_unique<tools::LockedStateFileShare>(options.stateFile.toStdString());
+        }
+        backend->transport = std::make_unique<sim::VirtualMouseTransport>(*backend->virtualMouse,
+                                                                          backend->share.get());
+    }
+    backend->link = std::make_unique<DeviceLink>(*backend->transport, backend->clock);
+    return backend;
+}
+
+// --simulate may stand alone or carry its file (--simulate=FILE); the parser wants one or the
+// other, so a bare one is given an empty file.
+QStringList WithSimulateValue(QStringList arguments) {
+    for (QString& argument : arguments) {
+        if (argument == QLatin1String("--simulate")) {
+            argument = QStringLiteral("--simulate=");
+        }
+    }
+    return arguments;
+}
+
+Options ParseOptions(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Configures the ORVEX SK optical gaming mouse; lives in the tray."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption simulate(
+        QStringLiteral("simulate"),
+        QStringLiteral("Use the virtual mouse instead of the real one: a fresh one in memory, or "
+                       "with =STATE_FILE the one kept in that file, shared with orvexctl "
+                       "--simulate=STATE_FILE."),
+        QStringLiteral("STATE_FILE"));
+    parser.addOption(simulate);
+    parser.process(WithSimulateValue(app.arguments()));
+
+    Options options;
+    options.simulate = parser.isSet(simulate);
+    if (options.simulate && !parser.value(simulate).isEmpty()) {
+        // The folder watch needs a full path; orvexctl may be run from another folder.
+        options.stateFile = QFileInfo(parser.value(simulate)).absoluteFilePath();
+    }
+    return options;
+}
+
+// --help and --version need no display; every other start does.
+bool OnlyAsksForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* text : {"--help", "-h", "--help-all", "--version", "-v"}) {
+            if (std::strcmp(argv[i], text) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void SetApplicationNames() {
+    QCoreApplication::setApplicationName(QStringLiteral("orvex-sk"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(ui::CTESKDlg::kProgramVersion));
+}
+
+int Run(const QApplication& app) {
+    const Options options = ParseOptions(app);
+
+    ui::SingleInstance instance;
+    if (instance.ClaimInstance() == ui::SingleInstance::Claim::AnotherRuns) {
+        return 0;
+    }
+
+    const std::unique_ptr<MouseBackend> backend = MakeBackend(options);
+    ui::DeviceServices::Install(backend->link.get());
+    const std::unique_ptr<platform::PointerSettings> pointer =
+        platform::MakeDesktopPointerSettings();
+
+    int exitCode = 0;
+    {
+        ui::OrvexApplication program({}, pointer.get(), instance);
+        program.Start();
+        if (!options.simulate) {
+            program.WatchSystemHotplug(std::make_unique<platform::HotplugMonitor>());
+        } else if (!options.stateFile.isEmpty()) {
+            HidTransport& transport = *backend->transport;
+            program.WatchStateFile(options.stateFile, [&transport] {
+                return ui::DeviceChangeWatcher::TransportListsMouse(transport);
+            });
+        }
+        exitCode = QApplication::exec();
+    }
+    ui::DeviceServices::Install(nullptr);
+    return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SetApplicationNames();
+    if (OnlyAsksForText(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        ParseOptions(app);  // prints the text and ends the program
+        return 0;
+    }
+    const QApplication app(argc, argv);
+    return Run(app);
+}

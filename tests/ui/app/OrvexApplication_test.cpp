@@ -1,0 +1,112 @@
+#include "ui/app/OrvexApplication.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "MainWindowRig.h"
+#include "ui/app/SingleInstance.h"
+#include "ui/skin/CTavMenu.h"
+#include "ui/skin/MessageBox.h"
+
+namespace orvex::ui::testing {
+namespace {
+
+// The macro page, telling what the tray showed when the macro list was saved.
+class ExitWatchingMacroPage : public FakeDataPage {
+  public:
+    ExitWatchingMacroPage(CallLog& log, QWidget* parent, std::function<bool()> iconInTray)
+        : FakeDataPage("macros", log, parent), log_(log), iconInTray_(std::move(iconInTray)) {}
+
+    void SaveMacroList() override {
+        log_.push_back(iconInTray_() ? "save, icon in the tray" : "save, icon gone");
+    }
+
+  private:
+    CallLog& log_;
+    std::function<bool()> iconInTray_;
+};
+
+class OrvexApplicationTest : public MainWindowTest {
+  protected:
+    void MakeProgram() {
+        CTESKDlg::SetPageFactoryForTests(
+            [this](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
+                if (which == CTESKDlg::kMacroPage) {
+                    return new ExitWatchingMacroPage(
+                        calls, parent, [this] { return program_->tray().icon().isVisible(); });
+                }
+                return new FakeDataPage("page", calls, parent);
+            });
+        ASSERT_TRUE(socketFolder_.isValid());
+        ASSERT_EQ(instance_.ClaimInstance(), SingleInstance::Claim::ThisRuns);
+        program_ = std::make_unique<OrvexApplication>(
+            std::filesystem::path(configRoot.path().toStdString()), &pointer, instance_);
+        program_->Start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&program_->window()));
+        calls.clear();
+    }
+
+    void TearDown() override {
+        program_.reset();
+        MainWindowTest::TearDown();
+    }
+
+    QString ServerPath() const { return socketFolder_.filePath(QStringLiteral("instance")); }
+
+    QTemporaryDir socketFolder_;
+    SingleInstance instance_{ServerPath()};
+    std::unique_ptr<OrvexApplication> program_;
+};
+
+TEST_F(OrvexApplicationTest, TheTrayASecondStartAndHotPlugReachTheWindow) {
+    MakeProgram();
+    CTESKDlg& window = program_->window();
+    EXPECT_TRUE(program_->tray().icon().isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ORVEX SK Software"));
+
+    window.hide();
+    SingleInstance secondStart(ServerPath());
+    EXPECT_EQ(secondStart.ClaimInstance(), SingleInstance::Claim::AnotherRuns);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 2000));
+
+    window.hide();
+    emit program_->tray().icon().activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(window.isVisible());
+    emit program_->tray().icon().activated(QSystemTrayIcon::Context);
+    ASSERT_NE(window.trayMenu(), nullptr);
+    EXPECT_TRUE(window.trayMenu()->isVisible());
+    window.trayMenu()->hide();
+
+    emit program_->deviceWatcher().Removed();
+    EXPECT_EQ(window.firmwareVersionText(), QStringLiteral("-.--"));
+    emit program_->deviceWatcher().Arrived();
+    EXPECT_EQ(window.firmwareVersionText(), QStringLiteral("1.22"));
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+}
+
+TEST_F(OrvexApplicationTest, ExitTakesTheIconOutOfTheTrayBeforeSavingTheMacroList) {
+    MakeProgram();
+    emit program_->window().ExitRequested();
+    EXPECT_FALSE(program_->tray().icon().isVisible());
+    EXPECT_EQ(calls, CallLog{"save, icon gone"});
+
+    // Outside a running event loop the quit is a no-op; later waits still work.
+    QSignalSpy later(&program_->tray(), &TrayIcon::ShowWindowRequested);
+    QTimer::singleShot(
+        0, [this] { emit program_->tray().icon().activated(QSystemTrayIcon::DoubleClick); });
+    EXPECT_TRUE(later.wait(2000));
+}
+
+TEST_F(OrvexApplicationTest, RefusedHotPlugNoticesAreReportedAndTheProgramRunsOn) {
+    MakeProgram();
+    program_->WatchSystemHotplug(nullptr);
+    EXPECT_EQ(MessageBox::TakeShownTexts(),
+              QStringList{QStringLiteral("RegisterDeviceNotification Failed!")});
+    EXPECT_TRUE(program_->window().isVisible());
+    EXPECT_TRUE(program_->tray().icon().isVisible());
+}
+
+}  // namespace
+}  // namespace orvex::ui::testing
