@@ -80,9 +80,9 @@ Options ParseOptions(const QCoreApplication& app) {
     parser.addVersionOption();
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Use the virtual mouse instead of the real one: a fresh one in memory, or "
-                       "with =STATE_FILE the one kept in that file, shared with orvexctl "
-                       "--simulate=STATE_FILE."),
+        QStringLiteral("Use the virtual mouse instead of the real one: --simulate alone makes a "
+                       "fresh one in memory, --simulate=STATE_FILE keeps it in that file, which "
+                       "orvexctl --simulate=STATE_FILE shares."),
         QStringLiteral("STATE_FILE"));
     parser.addOption(simulate);
     parser.process(WithSimulateValue(app.arguments()));
