@@ -1,7 +1,7 @@
 // The x11 test program runs on one Xvfb server shared by all its tests, with one QApplication on
 // Qt's xcb platform connected to it. Desktop settings the tests change go to throw-away places:
 // the X server's own state and a GSettings key file in a temporary folder, never the
-// developer's desktop.
+// developer's desktop or its session bus.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -58,6 +58,11 @@ class XvfbEnvironment : public ::testing::Environment {
         std::filesystem::create_directories(settingsFolder_);
         ::setenv("XDG_CONFIG_HOME", settingsFolder_.c_str(), 1);
         ::setenv("GSETTINGS_BACKEND", "keyfile", 1);
+        // No session bus: Qt would otherwise put the tray icon on a desktop's D-Bus tray instead
+        // of the X server's, and libdbus would start a bus of its own for the display, whose
+        // connection Qt never frees.
+        const std::string noBus = "unix:path=" + (settingsFolder_ / "no-session-bus").string();
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", noBus.c_str(), 1);
     }
 
     std::filesystem::path settingsFolder_;
