@@ -24,8 +24,13 @@ void DrawBackground(QPainter& painter) {
     DrawCaption(painter, ToQRect(cs::kEffectCaption), QStringLiteral("Effect"));
     DrawCaption(painter, ToQRect(cs::kColourCaption), QStringLiteral("Colour"));
     DrawCaption(painter, QRect(257, 40, 205, 20), QStringLiteral("Preview"));
-    DrawText(painter, ToQRect(cs::kRgbCaption), QStringLiteral("R          G          B"),
-             palette::kTextDim, 10, Qt::AlignLeft | Qt::AlignVCenter, true);
+    static const char* const kComponents[] = {"R", "G", "B"};
+    for (std::size_t i = 0; i < cs::kColourFields.size(); ++i) {
+        const ui::layout::LayoutRect& field = cs::kColourFields[i];
+        DrawText(painter,
+                 QRect(field.left, cs::kRgbCaption.top, field.width, cs::kRgbCaption.height),
+                 QString::fromLatin1(kComponents[i]), palette::kTextDim, 10, Qt::AlignCenter, true);
+    }
     // The preview paints black behind the mouse picture; a black well makes that its frame.
     painter.fillRect(ToQRect(cs::kMousePreview).adjusted(-1, -1, 1, 1), palette::kWellEdge);
     painter.fillRect(ToQRect(cs::kMousePreview), Qt::black);

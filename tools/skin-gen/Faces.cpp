@@ -23,8 +23,8 @@ FaceColours ColoursFor(ControlState state) {
             return {palette::kHoverTop, palette::kHoverBottom, palette::kAccentLight,
                     palette::kTextBright};
         case ControlState::Down:
-            return {palette::kAccentDark, QColor(0x1B, 0x39, 0x75), palette::kAccentLight,
-                    palette::kTextBright};
+            return {palette::kDownTop, palette::kDownBottom, palette::kAccentLight,
+                    palette::kAccentLight};
         case ControlState::Disable:
             return {palette::kDisabledFace, palette::kDisabledFace, palette::kDisabledEdge,
                     palette::kTextDisabled};
@@ -75,6 +75,10 @@ void DrawButtonFace(QPainter& painter, const QRect& rect, ControlState state, co
                     int pixelSize) {
     const FaceColours colours = ColoursFor(state);
     FillFace(painter, rect, colours, 3);
+    if (state == ControlState::Down && rect.height() >= 20) {
+        painter.fillRect(QRect(rect.left() + 3, rect.bottom() - 2, rect.width() - 6, 2),
+                         palette::kAccentDark);
+    }
     if (!label.isEmpty()) {
         const int size = FittingSize(label, rect, pixelSize, true);
         DrawText(painter, rect, label, colours.text, size, Qt::AlignCenter, true);

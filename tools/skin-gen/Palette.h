@@ -24,8 +24,12 @@ inline const QColor kTextDisabled{0x55, 0x57, 0x5C};
 inline const QColor kFaceTop{0x2B, 0x30, 0x39};
 inline const QColor kFaceBottom{0x1E, 0x21, 0x28};
 inline const QColor kFaceEdge{0x3A, 0x40, 0x4C};
-inline const QColor kHoverTop{0x30, 0x42, 0x62};
-inline const QColor kHoverBottom{0x22, 0x2E, 0x46};
+// Hover and pressed faces stay dark, so the controls' own blue texts (checked, highlighted) read
+// on them; the accent edge is what lights up.
+inline const QColor kHoverTop{0x24, 0x30, 0x45};
+inline const QColor kHoverBottom{0x1A, 0x23, 0x33};
+inline const QColor kDownTop{0x0E, 0x18, 0x2A};
+inline const QColor kDownBottom{0x15, 0x24, 0x3C};
 inline const QColor kDisabledFace{0x17, 0x19, 0x1D};
 inline const QColor kDisabledEdge{0x25, 0x27, 0x2C};
 inline const QColor kDanger{0xC8, 0x3C, 0x3C};

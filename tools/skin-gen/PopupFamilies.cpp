@@ -28,7 +28,7 @@ QRect MessageArea(const pp::PopupFace& face) {
 }
 
 void DrawWarningMark(QPainter& painter, const QRect& area) {
-    const QRectF mark(area.left(), area.top() + 2, 18, 18);
+    const QRectF mark(area.left(), area.center().y() - 9, 18, 18);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -48,8 +48,8 @@ void PaintFace(QPainter& painter, ControlState state, const FaceText& text) {
         DrawWarningMark(painter, area);
         area.adjust(28, 0, 0, 0);
     }
-    DrawText(painter, area, QString::fromUtf8(text.message), palette::kText, 12,
-             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    DrawText(painter, area, QString::fromUtf8(text.message), palette::kText, 13,
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
     if (face.image) {
         DrawWell(painter, ToQRect(*face.image).adjusted(-1, -1, 1, 1));
     }

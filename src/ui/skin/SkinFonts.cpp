@@ -7,6 +7,9 @@
 namespace orvex::ui {
 
 void RegisterSkinFont(const QString& fontFile) {
+    if (!QFont::substitutes(kArialFace).contains(kArialStandInFace)) {
+        QFont::insertSubstitution(kArialFace, kArialStandInFace);
+    }
     const int id = QFontDatabase::addApplicationFont(fontFile);
     const QStringList families =
         id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
@@ -19,8 +22,7 @@ void RegisterSkinFont(const QString& fontFile) {
         QFont::insertSubstitution(kNeoSansFace, families.first());
         return;
     }
-    QFont::insertSubstitutions(kNeoSansFace,
-                               {kFallbackSansFace, QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(kNeoSansFace, {kFallbackSansFace, kArialStandInFace});
 }
 
 QFont MakeSkinFont(const QString& face, int cellHeight) {

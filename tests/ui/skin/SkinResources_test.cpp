@@ -48,6 +48,13 @@ TEST(SkinFontTest, SkinFaceAnswersWithTheRegisteredFileOrElseTheFreeSansFamily) 
               QStringLiteral("Liberation Sans"));
 }
 
+TEST(SkinFontTest, ArialIsArialOrItsMetricCompatibleStandIn) {
+    QTemporaryDir dir;
+    RegisterSkinFont(dir.filePath(QStringLiteral("NeoSansStd-Regular.otf")));
+    const QString family = QFontInfo(MakeSkinFont(kArialFace, 15)).family();
+    EXPECT_TRUE(family == kArialFace || family == kArialStandInFace) << family.toStdString();
+}
+
 TEST(SkinFontTest, HeightIsTheLineHeightOfTheFont) {
     for (int height : {13, 14, 15}) {
         const QFont font = MakeSkinFont(kArialFace, height);
