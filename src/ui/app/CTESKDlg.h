@@ -124,7 +124,8 @@ class CTESKDlg : public CTavImageDialog {
     CTavComboButton* languageSelector() const { return languageSelector_; }
     CTavStatic* versionStatic() const { return versionStatic_; }
     CTavMenu* trayMenu() const { return trayMenu_; }
-    const QTimer& pollTimer() const { return pollTimer_; }
+    // Tests stop it and tick the poll themselves.
+    QTimer& pollTimer() { return pollTimer_; }
     const std::filesystem::path& programDataFolder() const { return programDataFolder_; }
 
     void ControlNotification(int code, int value) override;

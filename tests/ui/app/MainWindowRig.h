@@ -81,6 +81,9 @@ class MainWindowTest : public ::testing::Test {
     CallLog calls;
     std::unique_ptr<CTESKDlg> window;
     bool inFront = true;
+    // The poll's timer ran when the window was made; the rig stops it, so that no tick lands in
+    // the middle of a test, and tests call the poll themselves.
+    bool pollTimerStarted = false;
 };
 
 }  // namespace orvex::ui::testing

@@ -216,6 +216,8 @@ void MainWindowTest::MakeWindow(bool realMacroPage, bool realPages) {
         });
     window = std::make_unique<CTESKDlg>(std::filesystem::path(configRoot.path().toStdString()),
                                         &pointer);
+    pollTimerStarted = window->pollTimer().isActive();
+    window->pollTimer().stop();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     ForgetHistory();
