@@ -184,7 +184,7 @@ std::vector<GalleryPicture> RenderControlSheets() {
         QStringLiteral("control-CTavScrollCtrl"), SkinFamily::MacroSetting, mc::kEventList,
         {{QStringLiteral("normal"), Drive::None}, {QStringLiteral("arrow pressed"), Drive::Press}},
         [](QWidget* window) -> QWidget* { return PlaceScrollBar(window, mc::kEventList, 6); },
-        QPoint(188, 8)));
+        QPoint(12, 8)));
     sheets.push_back(Sheet(QStringLiteral("control-CTavProgressCtrl"), SkinFamily::Sensor,
                            sn::kQualityAnalyzer, kPlainStates, [](QWidget* window) -> QWidget* {
                                return PlaceProgress(window, SkinFamily::Sensor,
