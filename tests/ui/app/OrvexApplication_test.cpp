@@ -62,27 +62,27 @@ class OrvexApplicationTest : public MainWindowTest {
 
 TEST_F(OrvexApplicationTest, TheTrayASecondStartAndHotPlugReachTheWindow) {
     MakeProgram();
-    CTESKDlg& window = program_->window();
+    CTESKDlg& mainWindow = program_->window();
     EXPECT_TRUE(program_->tray().icon().isVisible());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("ORVEX SK Software"));
+    EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("ORVEX SK Software"));
 
-    window.hide();
+    mainWindow.hide();
     SingleInstance secondStart(ServerPath());
     EXPECT_EQ(secondStart.ClaimInstance(), SingleInstance::Claim::AnotherRuns);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mainWindow.isVisible(); }, 2000));
 
-    window.hide();
+    mainWindow.hide();
     emit program_->tray().icon().activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
     emit program_->tray().icon().activated(QSystemTrayIcon::Context);
-    ASSERT_NE(window.trayMenu(), nullptr);
-    EXPECT_TRUE(window.trayMenu()->isVisible());
-    window.trayMenu()->hide();
+    ASSERT_NE(mainWindow.trayMenu(), nullptr);
+    EXPECT_TRUE(mainWindow.trayMenu()->isVisible());
+    mainWindow.trayMenu()->hide();
 
     emit program_->deviceWatcher().Removed();
-    EXPECT_EQ(window.firmwareVersionText(), QStringLiteral("-.--"));
+    EXPECT_EQ(mainWindow.firmwareVersionText(), QStringLiteral("-.--"));
     emit program_->deviceWatcher().Arrived();
-    EXPECT_EQ(window.firmwareVersionText(), QStringLiteral("1.22"));
+    EXPECT_EQ(mainWindow.firmwareVersionText(), QStringLiteral("1.22"));
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
 }
 
