@@ -149,7 +149,7 @@ void CTESKDlg::BuildControls() {
 
     languageSelector_ = MakeMainComboButton(this, main::kLanguageId, main::kLanguage);
     languageSelector_->SetLabelFont(kNeoSansFace, kLanguageFontHeight);
-    languageSelector_->EnsureMenu();
+    // The list drops down as wide as the selector.
     for (int item = 0; item < static_cast<int>(kLanguages.size()); ++item) {
         languageSelector_->AddMenuItem(
             item, QString::fromLatin1(kLanguages[static_cast<std::size_t>(item)]));
