@@ -1,0 +1,143 @@
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "core/device/DeviceCommands.h"
+#include "ui/app/CTESKDlg.h"
+#include "ui/app/DeviceServices.h"
+#include "ui/app/ProfilePage.h"
+#include "ui/app/ProfilePoll.h"
+#include "ui/app/WindowDrag.h"
+#include "ui/skin/CTavMenu.h"
+#include "ui/support/CSupportDlg.h"
+
+// The window's life as a desktop program: the tray menu, hot-plug, the profile poll, staying on
+// top while a menu hides, and moving and closing the frameless window.
+namespace orvex::ui {
+namespace {
+
+constexpr QRect kSmallMenuRect(0, 0, 50, 10);
+constexpr int kTrayMenuWidth = 120;
+// Ids below this are the window's controls and the reserved notification codes.
+constexpr int kFirstFreeMenuId = 0x10000;
+
+CTESKDlg::ForegroundTest& ForegroundTestForTests() {
+    static CTESKDlg::ForegroundTest test;
+    return test;
+}
+
+// A tick count, as the program names its menus, kept clear of every control id and reserved code
+// the window tells apart.
+int TrayMenuId() {
+    const int tick = static_cast<int>(DeviceServices::Link().clock().Now().count() & 0x7FFFFFFF);
+    return tick < kFirstFreeMenuId ? tick + kFirstFreeMenuId : tick;
+}
+
+}  // namespace
+
+void CTESKDlg::SetForegroundTestForTests(ForegroundTest test) {
+    ForegroundTestForTests() = std::move(test);
+}
+
+void CTESKDlg::SetTopMost(bool topMost) {
+    topMost_ = topMost;
+    // Changing a shown widget's window flags recreates its window, which flickers; the window's
+    // own flags change in place.
+    if (QWindow* handle = windowHandle()) {
+        handle->setFlag(Qt::WindowStaysOnTopHint, topMost);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+    }
+}
+
+void CTESKDlg::ShowFromTray() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void CTESKDlg::OpenTrayMenu(const QPoint& globalPos) {
+    if (trayMenu_ == nullptr) {
+        trayMenu_ = new CTavMenu(this, TrayMenuId(), kSmallMenuRect);
+        trayMenu_->AddItem(kTrayConfigMouseItem, QStringLiteral("Config Mouse"));
+        trayMenu_->AddItem(kTrayExitItem, QStringLiteral("Exit"));
+        trayMenu_->resize(kTrayMenuWidth, trayMenu_->height());
+        trayMenu_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    trayMenu_->Popup(PopupMenu::kPlacementBottomRight, globalPos.x(), globalPos.y());
+}
+
+void CTESKDlg::OnTrayMenuItem(int item) {
+    if (item == kTrayConfigMouseItem) {
+        ShowFromTray();
+    } else if (item == kTrayExitItem) {
+        emit ExitRequested();
+    }
+}
+
+void CTESKDlg::OnDeviceArrival() {
+    DeviceLink& link = DeviceServices::Link();
+    link.clock().Sleep(kArrivalSettleTime);
+    if (!link.EnsureOpen()) {
+        return;
+    }
+    const DeviceReply<std::uint16_t> version = ReadFirmwareVersion(link);
+    supportPage_->SetFirmwareVersionText(QString::fromStdString(
+        version.ok() ? FormatFirmwareVersion(version.value) : kUnknownFirmwareVersion));
+}
+
+void CTESKDlg::OnDeviceRemoval() {
+    DeviceLink& link = DeviceServices::Link();
+    link.ClearDevicePresent();
+    link.CloseMouse();
+    supportPage_->SetFirmwareVersionText(QString::fromLatin1(kUnknownFirmwareVersion));
+}
+
+bool CTESKDlg::IsInFront() const {
+    if (ForegroundTestForTests()) {
+        return ForegroundTestForTests()(*this);
+    }
+    return isVisible() && isActiveWindow();
+}
+
+void CTESKDlg::PollActiveProfile() {
+    DeviceLink& link = DeviceServices::Link();
+    if (!link.HasHandle() || !IsInFront() || applyBusy_) {
+        return;
+    }
+    if (const auto slot = poll_->Tick(link, records_)) {
+        SelectSlot(*slot);
+        ApplyPointerSettings();
+    }
+}
+
+void CTESKDlg::SaveMacroListOnExit() {
+    profilePage(kMacroPage)->SaveMacroList();
+}
+
+void CTESKDlg::closeEvent(QCloseEvent* event) {
+    // The desktop's close command does what Cancel does: the program lives on in the tray.
+    hide();
+    event->accept();
+}
+
+void CTESKDlg::mousePressEvent(QMouseEvent* event) {
+    // Presses on a page or a control that passed them up do not move the window.
+    if (childAt(event->position().toPoint()) == nullptr && drag_->Press(event)) {
+        event->accept();
+        return;
+    }
+    CTavImageDialog::mousePressEvent(event);
+}
+
+void CTESKDlg::mouseMoveEvent(QMouseEvent* event) {
+    drag_->Move(event);
+    CTavImageDialog::mouseMoveEvent(event);
+}
+
+void CTESKDlg::mouseReleaseEvent(QMouseEvent* event) {
+    drag_->Release(event);
+    CTavImageDialog::mouseReleaseEvent(event);
+}
+
+}  // namespace orvex::ui
