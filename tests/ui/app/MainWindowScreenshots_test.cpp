@@ -1,5 +1,6 @@
 // Pictures of the main window for people to look at: written only when ORVEX_SCREENSHOT_DIR names
-// a folder.
+// a folder. ORVEX_SCREENSHOT_SKIN may name a skin folder to draw them from (the default skin the
+// build makes, for example) instead of the tests' own outlines.
 #include <QDir>
 #include <QPainter>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include "ui/app/SlotBar.h"
 #include "ui/skin/CTavComboButton.h"
 #include "ui/skin/PopupMenu.h"
+#include "ui/skin/SkinImageSet.h"
 
 namespace orvex::ui::testing {
 namespace {
@@ -37,6 +39,11 @@ class MainWindowScreenshots : public MainWindowTest {
         }
         QDir().mkpath(folder_);
         MainWindowTest::SetUp();
+        const QString skin = qEnvironmentVariable("ORVEX_SCREENSHOT_SKIN");
+        if (!skin.isEmpty()) {
+            skin_ = std::make_unique<SkinImageSet>(skin);
+            SkinImageSet::SetInstanceForTests(skin_.get());
+        }
     }
 
     void Save(const QImage& shot, const QString& name) const {
@@ -44,6 +51,7 @@ class MainWindowScreenshots : public MainWindowTest {
     }
 
     QString folder_;
+    std::unique_ptr<SkinImageSet> skin_;
 };
 
 TEST_F(MainWindowScreenshots, SlotStatesAndOpenMenus) {
