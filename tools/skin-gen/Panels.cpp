@@ -15,10 +15,6 @@ QFont SkinFont(int pixelSize, bool bold) {
     return font;
 }
 
-QRect ToQRect(const ui::layout::LayoutRect& rect) {
-    return QRect(rect.left, rect.top, rect.width, rect.height);
-}
-
 void DrawWindowBackground(QPainter& painter, const QRect& rect) {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
     gradient.setColorAt(0.0, palette::kWindowTop);

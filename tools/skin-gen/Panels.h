@@ -5,11 +5,12 @@
 #include <QString>
 
 #include "ui/layout/LayoutRect.h"
+#include "ui/skin/LayoutRectQt.h"
 
 // Everything that is not a control: window backgrounds, section panels, captions, wells.
 namespace orvex::skingen {
 
-QRect ToQRect(const ui::layout::LayoutRect& rect);
+using ui::ToQRect;
 
 // The whole window: a dark vertical gradient with a faint edge.
 void DrawWindowBackground(QPainter& painter, const QRect& rect);

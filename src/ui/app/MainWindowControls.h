@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "ui/layout/LayoutRect.h"
+#include "ui/skin/LayoutRectQt.h"
 
 class QWidget;
 
@@ -11,10 +12,6 @@ namespace orvex::ui {
 
 class CTavButton;
 class CTavComboButton;
-
-inline QRect ToQRect(const layout::LayoutRect& rect) {
-    return QRect(rect.left, rect.top, rect.width, rect.height);
-}
 
 // A button of the main window at its place, with its four state pictures cut from the main
 // window's skin family under it.

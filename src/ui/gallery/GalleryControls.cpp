@@ -36,10 +36,6 @@ Control* Place(QWidget* parent, const layout::LayoutRect& rect) {
 
 }  // namespace
 
-QRect ToQRect(const layout::LayoutRect& rect) {
-    return QRect(rect.left, rect.top, rect.width, rect.height);
-}
-
 CTavImageDialog* NewWindowWithBackground(const QImage& background, QWidget* parent) {
     auto* window = new CTavImageDialog(parent, parent ? Qt::Widget : Qt::Dialog);
     window->SetBackgroundImage(background);

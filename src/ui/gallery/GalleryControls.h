@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "ui/layout/LayoutRect.h"
+#include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinFiles.h"
 
 class QWidget;
@@ -27,8 +28,6 @@ class CTavStatic;
 // The gallery builds its windows the way the program does: real skinned controls, placed at
 // their layout rectangles, with pictures cut from the skin set at those rectangles.
 namespace orvex::ui::gallery {
-
-QRect ToQRect(const layout::LayoutRect& rect);
 
 // A skinned window whose background is the family's normal bitmap.
 CTavImageDialog* NewSkinnedWindow(SkinFamily family, QWidget* parent = nullptr);

@@ -5,6 +5,7 @@
 #include "ui/layout/RenameLayout.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavEdit.h"
+#include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinImageSet.h"
 
 namespace orvex::ui {
@@ -12,10 +13,6 @@ namespace orvex::ui {
 namespace {
 
 constexpr int kReNameNormalElement = 140;
-
-QRect ToQRect(const layout::LayoutRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
 
 }  // namespace
 

@@ -1,16 +1,13 @@
 #include "ui/sensor/PopupFace.h"
 
 #include "ui/layout/PopupLayout.h"
+#include "ui/skin/LayoutRectQt.h"
 
 namespace orvex::ui {
 
 namespace {
 
-QRect ToQRect(const layout::LayoutRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-QRect ToQRect(const std::optional<layout::LayoutRect>& rect) {
+QRect ToQRectOrEmpty(const std::optional<layout::LayoutRect>& rect) {
     return rect.has_value() ? ToQRect(*rect) : QRect();
 }
 
@@ -44,11 +41,11 @@ PopupFace PopupFaceFor(PopupMode mode) {
     if (placement == nullptr) {
         return face;
     }
-    face.ok = ToQRect(placement->ok);
-    face.cancel = ToQRect(placement->cancel);
-    face.close = ToQRect(placement->close);
-    face.time = ToQRect(placement->time);
-    face.image = ToQRect(placement->image);
+    face.ok = ToQRectOrEmpty(placement->ok);
+    face.cancel = ToQRectOrEmpty(placement->cancel);
+    face.close = ToQRectOrEmpty(placement->close);
+    face.time = ToQRectOrEmpty(placement->time);
+    face.image = ToQRectOrEmpty(placement->image);
     return face;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/layout/SupportLayout.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavStatic.h"
+#include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinImageSet.h"
 #include "ui/support/MakerSites.h"
 
@@ -22,10 +23,6 @@ const QString kSoftwareVersion = QStringLiteral("1.22");
 std::function<void(QUrl)>& UrlOpenerForTests() {
     static std::function<void(QUrl)> opener;
     return opener;
-}
-
-QRect ToQRect(const layout::LayoutRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 QUrl SiteAddress(const QString& host, const QString& path) {
