@@ -6,12 +6,12 @@ namespace orvex::platform {
 
 // The desktop's pointer settings that belong to a profile, in the values a profile stores.
 struct PointerSettingsRequest {
-    int doubleClickMs = 800;      // the double-click time in milliseconds
-    int pointerSpeed = 10;        // the system pointer speed, 2..20; 10 is the desktop's neutral
-    int scrollLines = 3;          // wheel scroll lines; 0 when the wheel scrolls by page
+    int doubleClickMs = 800;  // the double-click time in milliseconds
+    int pointerSpeed = 10;    // the system pointer speed, 2..20; 10 is the desktop's neutral
+    int scrollLines = 3;      // wheel scroll lines; 0 when the wheel scrolls by page
     bool scrollByPage = false;
     bool accelerationEnabled = false;
-    int accelerationLevel = 1;    // 1..3, meaningful only when enabled
+    int accelerationLevel = 1;  // 1..3, meaningful only when enabled
 };
 
 // Which of the settings a backend could apply; a desktop without a place for a setting skips it.

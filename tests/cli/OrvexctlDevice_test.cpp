@@ -24,16 +24,14 @@ ProfileMacro MacroOf(std::int32_t id, const std::u16string& name, int presses) {
 }
 
 class OrvexctlDeviceTest : public ::testing::Test {
-protected:
+  protected:
     CommandOutput Run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), {"--simulate=" + (temp / "mouse.state").string(),
                                              "--config-dir", (temp / "config").string()});
         return RunOrvexctlBinary(arguments);
     }
 
-    sim::VirtualMouseState MouseState() {
-        return sim::LoadMouseState(temp / "mouse.state").state;
-    }
+    sim::VirtualMouseState MouseState() { return sim::LoadMouseState(temp / "mouse.state").state; }
 
     TempFolder temp;
 };

@@ -21,14 +21,16 @@ ProfileRecord ProfileWithMacros() {
     record.definedModeValue = 200;
     record.zoneColours[1] = 0x000000FF;
     record.buttons[3] = {3, 14, 21, 3};
-    record.buttonMacros[3] = {u"Burst", 21, {{kKeyEventType, 0x20, kEventPress, 5},
-                                             {kKeyEventType, 0x20, kEventRelease, 16777216}}};
+    record.buttonMacros[3] = {
+        u"Burst",
+        21,
+        {{kKeyEventType, 0x20, kEventPress, 5}, {kKeyEventType, 0x20, kEventRelease, 16777216}}};
     record.buttons[7] = {7, 13, 0x41, 15};
     return record;
 }
 
 class OrvexctlProfileTest : public ::testing::Test {
-protected:
+  protected:
     TempFolder temp;
 };
 
@@ -88,7 +90,8 @@ TEST_F(OrvexctlProfileTest, BadJsonIsRejectedNamingTheProblem) {
         const CommandOutput output = RunOrvexctlBinary(
             {"profile", "from-json", (temp / "bad.json").string(), (temp / "out").string()});
         EXPECT_EQ(output.exitCode, 1) << c.json;
-        EXPECT_NE(output.err.find(c.mentioned), std::string::npos) << c.json << " -> " << output.err;
+        EXPECT_NE(output.err.find(c.mentioned), std::string::npos)
+            << c.json << " -> " << output.err;
         EXPECT_FALSE(std::filesystem::exists(temp / "out")) << c.json;
     }
 }

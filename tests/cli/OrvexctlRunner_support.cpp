@@ -1,11 +1,11 @@
-#include "cli/OrvexctlRunner.h"
-
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#include "cli/OrvexctlRunner.h"
 
 namespace orvex::testing {
 namespace {

@@ -9,9 +9,13 @@ namespace {
 DeviceLink* installedLink = nullptr;
 }
 
-void DeviceServices::Install(DeviceLink* link) { installedLink = link; }
+void DeviceServices::Install(DeviceLink* link) {
+    installedLink = link;
+}
 
-bool DeviceServices::IsInstalled() { return installedLink != nullptr; }
+bool DeviceServices::IsInstalled() {
+    return installedLink != nullptr;
+}
 
 DeviceLink& DeviceServices::Link() {
     if (installedLink == nullptr) {

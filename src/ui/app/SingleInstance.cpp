@@ -27,7 +27,9 @@ QString SingleInstance::DefaultServerPath() {
 }
 
 SingleInstance::SingleInstance(QString serverPath, QObject* parent)
-    : QObject(parent), serverPath_(std::move(serverPath)), lock_(serverPath_ + QStringLiteral(".lock")) {
+    : QObject(parent),
+      serverPath_(std::move(serverPath)),
+      lock_(serverPath_ + QStringLiteral(".lock")) {
     // A running instance holds its lock for days; only a dead holder makes it stale.
     lock_.setStaleLockTime(0);
 }
