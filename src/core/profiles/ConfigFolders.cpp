@@ -45,8 +45,12 @@ std::optional<std::filesystem::path> ProgramDataFolder(
     return *root / "Velnor" / "ORVEX SK";
 }
 
+std::filesystem::path ProfilesFolderPath(const std::filesystem::path& programDataFolder) {
+    return programDataFolder / "Profiles";
+}
+
 std::filesystem::path SlotProfilePath(const std::filesystem::path& programDataFolder, int slot) {
-    return programDataFolder / "Profiles" / ("Default" + std::to_string(slot) + ".profile");
+    return ProfilesFolderPath(programDataFolder) / ("Default" + std::to_string(slot) + ".profile");
 }
 
 std::filesystem::path MacroFolderPath(const std::filesystem::path& programDataFolder) {

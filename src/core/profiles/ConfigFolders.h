@@ -16,6 +16,9 @@ std::optional<std::filesystem::path> UserConfigRoot();
 std::optional<std::filesystem::path> ProgramDataFolder(
     const std::optional<std::filesystem::path>& overrideRoot = std::nullopt);
 
+// "<program folder>/Profiles": the slot files, and where exports and imports start.
+std::filesystem::path ProfilesFolderPath(const std::filesystem::path& programDataFolder);
+
 // "<program folder>/Profiles/Default<n>.profile" for slot n = 1 ... 5.
 std::filesystem::path SlotProfilePath(const std::filesystem::path& programDataFolder, int slot);
 

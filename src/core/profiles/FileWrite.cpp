@@ -1,5 +1,6 @@
 #include "core/profiles/FileWrite.h"
 
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -21,16 +22,28 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
     return temporary;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+// Why the last file operation failed, as the system words it ("No space left on device",
+// "Read-only file system", "Permission denied" ...). The streams leave errno as the system set it.
+std::string LastSystemError() {
+    const int error = errno;
+    return error != 0 ? std::generic_category().message(error) : std::string("unknown error");
+}
+
+// Empty on success, else why the file could not be written.
+std::string WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) {
-        return false;
+        return LastSystemError();
     }
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     out.flush();
+    if (out.fail()) {
+        return LastSystemError();
+    }
     out.close();
-    return !out.fail();
+    return out.fail() ? LastSystemError() : std::string();
 }
 
 bool NamesFile(const std::filesystem::path& path) {
@@ -47,9 +60,9 @@ FileWriteResult WriteFileAtomically(const std::filesystem::path& target,
                                     std::span<const std::uint8_t> bytes) {
     const std::filesystem::path temporary = TemporaryPathFor(target);
     std::error_code ignored;
-    if (!WriteWholeFile(temporary, bytes)) {
+    if (const std::string why = WriteWholeFile(temporary, bytes); !why.empty()) {
         std::filesystem::remove(temporary, ignored);
-        return FileWriteResult::Failure("cannot write " + temporary.string());
+        return FileWriteResult::Failure("cannot write " + target.string() + ": " + why);
     }
     std::error_code renameError;
     std::filesystem::rename(temporary, target, renameError);

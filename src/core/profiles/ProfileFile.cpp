@@ -3,6 +3,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/profiles/ConfigFolders.h"
 #include "core/text/Utf.h"
 
 namespace orvex {
@@ -59,7 +60,7 @@ ProfileLoadStatus ImportProfile(const std::filesystem::path& chosen, ProfileReco
     return LoadProfile(chosen, record);
 }
 
-std::filesystem::path SuggestedExportPath(const std::filesystem::path& programFolder,
+std::filesystem::path SuggestedExportPath(const std::filesystem::path& programDataFolder,
                                           const ProfileRecord& record) {
     std::u16string fileName = record.name;
     for (char16_t& unit : fileName) {
@@ -71,7 +72,7 @@ std::filesystem::path SuggestedExportPath(const std::filesystem::path& programFo
         fileName = u"profile";
     }
     fileName += u".profile";
-    return programFolder / "Profiles" / PathFromUtf16(fileName);
+    return ProfilesFolderPath(programDataFolder) / PathFromUtf16(fileName);
 }
 
 }  // namespace orvex

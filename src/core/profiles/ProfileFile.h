@@ -28,9 +28,9 @@ FileWriteResult ExportProfile(const ProfileRecord& record, const std::filesystem
 // the slot file at the next save. Anything but Loaded leaves the record unchanged.
 ProfileLoadStatus ImportProfile(const std::filesystem::path& chosen, ProfileRecord& record);
 
-// The file an export dialog suggests: <folder>/Profiles/<name>.profile, with characters that
-// would leave the folder or are not allowed in file names replaced by "_".
-std::filesystem::path SuggestedExportPath(const std::filesystem::path& programFolder,
+// The file an export dialog suggests: <program data folder>/Profiles/<name>.profile, with
+// characters that would leave the folder or are not allowed in file names replaced by "_".
+std::filesystem::path SuggestedExportPath(const std::filesystem::path& programDataFolder,
                                           const ProfileRecord& record);
 
 }  // namespace orvex

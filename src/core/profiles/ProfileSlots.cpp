@@ -17,12 +17,13 @@ SlotProfiles LoadSlotProfiles(const std::filesystem::path& programDataFolder) {
     return slots;
 }
 
-bool SaveSlotProfiles(const std::array<ProfileRecord, kSlotCount>& records) {
-    bool allSaved = true;
-    for (const ProfileRecord& record : records) {
-        allSaved = static_cast<bool>(SaveProfile(record, record.filePath)) && allSaved;
+std::array<FileWriteResult, kSlotCount> SaveSlotProfiles(
+    const std::array<ProfileRecord, kSlotCount>& records) {
+    std::array<FileWriteResult, kSlotCount> results;
+    for (std::size_t slot = 0; slot < records.size(); ++slot) {
+        results[slot] = SaveProfile(records[slot], records[slot].filePath);
     }
-    return allSaved;
+    return results;
 }
 
 }  // namespace orvex

@@ -19,8 +19,8 @@ struct SlotProfiles {
 // "Profile5", each with its slot file path under the program folder, then loaded from that file.
 SlotProfiles LoadSlotProfiles(const std::filesystem::path& programDataFolder);
 
-// Writes every record to its own file; true when all five were written. A failed slot does not
-// stop the others.
-bool SaveSlotProfiles(const std::array<ProfileRecord, kSlotCount>& records);
+// Writes every record to its own file, slot 1 first; a failed slot does not stop the others.
+std::array<FileWriteResult, kSlotCount> SaveSlotProfiles(
+    const std::array<ProfileRecord, kSlotCount>& records);
 
 }  // namespace orvex

@@ -50,7 +50,9 @@ TEST(ProfileSlotsTest, SavedSlotsLoadBackEqual) {
     SlotProfiles slots = LoadSlotProfiles(folder);
     slots.records[4].name = u"Edited";
     slots.records[4].liftDistance = 20;
-    ASSERT_TRUE(SaveSlotProfiles(slots.records));
+    for (const FileWriteResult& saved : SaveSlotProfiles(slots.records)) {
+        ASSERT_TRUE(saved.ok) << saved.error;
+    }
 
     const SlotProfiles again = LoadSlotProfiles(folder);
     EXPECT_EQ(again.records, slots.records);
