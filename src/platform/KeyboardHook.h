@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace orvex::platform {
 
@@ -27,5 +28,9 @@ class KeyboardHook {
     // Reads every pending event and hands the key events to the sink.
     virtual void Dispatch() = 0;
 };
+
+// The desktop's system-wide key listener for the window system the program runs on (Qt's platform
+// name: "xcb" for X11); null where the desktop offers none to an ordinary program.
+std::unique_ptr<KeyboardHook> MakeDesktopKeyboardHook(std::string_view windowSystem);
 
 }  // namespace orvex::platform

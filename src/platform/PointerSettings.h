@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace orvex::platform {
 
@@ -8,7 +10,8 @@ namespace orvex::platform {
 struct PointerSettingsRequest {
     int doubleClickMs = 800;  // the double-click time in milliseconds
     int pointerSpeed = 10;    // the system pointer speed, 2..20; 10 is the desktop's neutral
-    int scrollLines = 3;      // wheel scroll lines; 0 when the wheel scrolls by page
+    // Wheel scroll lines, 0 when the wheel scrolls by page; none leaves the desktop's wheel alone.
+    std::optional<int> scrollLines = 3;
     bool scrollByPage = false;
     bool accelerationEnabled = false;
     int accelerationLevel = 1;  // 1..3, meaningful only when enabled
@@ -21,6 +24,10 @@ struct PointerSettingsOutcome {
     bool scrollLines = false;
     bool acceleration = false;
 };
+
+// One line saying what was asked for and what the desktop took, for the log.
+std::string DescribePointerOutcome(const PointerSettingsRequest& request,
+                                   const PointerSettingsOutcome& outcome);
 
 class PointerSettings {
   public:

@@ -81,4 +81,8 @@ void HotplugMonitor::ProcessPending(const std::function<void(HotplugEvent)>& han
     }
 }
 
+std::unique_ptr<DeviceMonitor> MakeSystemDeviceMonitor() {
+    return std::make_unique<HotplugMonitor>();
+}
+
 }  // namespace orvex::platform
