@@ -51,19 +51,9 @@ class FakeKeyboardHook final : public platform::KeyboardHook {
     Sink sink_;
 };
 
-// Makes the slot build fake hooks on `desktop` while it lives.
-class FakeHookFactory {
-  public:
-    explicit FakeHookFactory(FakeKeyboardHook::Desktop& desktop) {
-        KeyboardHookSlot::SetHookFactory(
-            [&desktop] { return std::make_unique<FakeKeyboardHook>(desktop); });
-    }
-    ~FakeHookFactory() {
-        KeyboardHookSlot::RemoveKeyboardHook();
-        KeyboardHookSlot::SetHookFactory({});
-    }
-    FakeHookFactory(const FakeHookFactory&) = delete;
-    FakeHookFactory& operator=(const FakeHookFactory&) = delete;
-};
+// A slot whose hooks are fake ones on `desktop`.
+inline KeyboardHookSlot::HookFactory FakeHooksOn(FakeKeyboardHook::Desktop& desktop) {
+    return [&desktop] { return std::make_unique<FakeKeyboardHook>(desktop); };
+}
 
 }  // namespace orvex::ui::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <chrono>
@@ -87,7 +88,10 @@ TEST(X11KeyboardHook, WithoutAnXServerInstallingFails) {
 
 class KeyboardHookSlotOnX11Test : public XvfbTest {
   protected:
-    void TearDown() override { ui::KeyboardHookSlot::RemoveKeyboardHook(); }
+    // The program's own choice of hook for the window system Qt runs on.
+    ui::KeyboardHookSlot slot{[] {
+        return platform::MakeDesktopKeyboardHook(QGuiApplication::platformName().toStdString());
+    }};
 };
 
 TEST_F(KeyboardHookSlotOnX11Test, TheDesktopHookPostsKeyCapturedWhileTheFocusedWidgetGetsTheKey) {
@@ -98,7 +102,7 @@ TEST_F(KeyboardHookSlotOnX11Test, TheDesktopHookPostsKeyCapturedWhileTheFocusedW
     ASSERT_EQ(RunCommand({"xdotool", "windowfocus", "--sync", window}), 0);
 
     KeyRecorder target;
-    ASSERT_TRUE(ui::KeyboardHookSlot::InstallKeyboardHook(&target));
+    ASSERT_TRUE(slot.InstallKeyboardHook(&target));
     TypeKey("a");
     TypeKey("62");  // Shift_R by its keycode, without the Shift_L xdotool adds to the keysym
     ASSERT_TRUE(QTest::qWaitFor([&] { return target.keys.size() >= 4; }, 5000));

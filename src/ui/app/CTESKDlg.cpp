@@ -1,23 +1,21 @@
 #include "ui/app/CTESKDlg.h"
 
-#include <QCoreApplication>
 #include <utility>
 
+#include "core/log/Log.h"
 #include "core/profiles/ProfileSlots.h"
 #include "platform/PointerSettings.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/ApplyFlow.h"
-#include "ui/app/DeviceServices.h"
 #include "ui/app/MacroPlaceholderPage.h"
 #include "ui/app/MainWindowControls.h"
 #include "ui/app/PointerSettingsMapping.h"
-#include "ui/app/ProfileFileDialogs.h"
 #include "ui/app/ProfilePoll.h"
 #include "ui/app/SlotBar.h"
 #include "ui/app/WindowDrag.h"
 #include "ui/layout/MainWindowLayout.h"
-#include "ui/profiles/CRenameDlg.h"
-#include "ui/sensor/CPopDlg.h"
+#include "ui/sensor/PopupMode.h"
+#include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavComboButton.h"
 #include "ui/skin/CTavMenu.h"
@@ -45,20 +43,11 @@ constexpr int kVersionFontHeight = 13;
 constexpr std::array<CTESKDlg::Page, 3> kDataPages{CTESKDlg::kMousePage, CTESKDlg::kSensorPage,
                                                    CTESKDlg::kLightingPage};
 
-CTESKDlg::PageFactory& PageFactoryForTests() {
-    static CTESKDlg::PageFactory factory;
-    return factory;
-}
-
 std::filesystem::path DataFolderUnder(const std::filesystem::path& configRoot) {
     const auto folder = ProgramDataFolder(
         configRoot.empty() ? std::nullopt : std::optional<std::filesystem::path>(configRoot));
     // Without a home folder there is nowhere better than the working folder.
     return folder.value_or(std::filesystem::path("Velnor") / "ORVEX SK");
-}
-
-std::filesystem::path ProgramFolder() {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
 }
 
 // Clears a flag when the scope ends, however it ends.
@@ -75,15 +64,11 @@ class BusyScope {
 
 }  // namespace
 
-void CTESKDlg::SetPageFactoryForTests(PageFactory factory) {
-    PageFactoryForTests() = std::move(factory);
-}
-
-CTESKDlg::CTESKDlg(std::filesystem::path configRoot, platform::PointerSettings* pointer,
-                   QWidget* parent)
+CTESKDlg::CTESKDlg(const WindowServices& services, std::filesystem::path configRoot,
+                   PageFactory pageFactory, QWidget* parent)
     : CTavImageDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      services_(services),
       programDataFolder_(DataFolderUnder(configRoot)),
-      pointer_(pointer),
       records_(LoadSlotProfiles(programDataFolder_).records),
       poll_(std::make_unique<ProfilePoll>()),
       drag_(std::make_unique<WindowDrag>(this)) {
@@ -95,7 +80,7 @@ CTESKDlg::CTESKDlg(std::filesystem::path configRoot, platform::PointerSettings* 
     SetBackgroundImage(skin.GetSkinImage(0, 0, QRect()));
 
     BuildControls();
-    BuildPages();
+    BuildPages(pageFactory);
     LoadPagesFromCurrent();
 
     pollTimer_.setInterval(kPollIntervalMs);
@@ -112,8 +97,7 @@ void CTESKDlg::BuildControls() {
     }
     slotBar_ = std::make_unique<SlotBar>(this);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        slotBar_->ShowName(slot, record(slot).name);
-        slotBar_->ShowEnabled(slot, record(slot).enabled != 0);
+        ShowSlotState(slot);
     }
     slotBar_->ShowSelected(currentSlot_);
 
@@ -139,15 +123,16 @@ void CTESKDlg::BuildControls() {
     versionStatic_->SetText(QString::fromLatin1(kProgramVersion));
 }
 
-void CTESKDlg::BuildPages() {
+void CTESKDlg::BuildPages(const PageFactory& pageFactory) {
     const QPoint origin(main::kPageOrigin.x, main::kPageOrigin.y);
     auto makeProfilePage = [&](Page page, int background) -> ProfilePage* {
-        ProfilePage* made = PageFactoryForTests() ? PageFactoryForTests()(page, this) : nullptr;
+        ProfilePage* made = pageFactory ? pageFactory(page, this) : nullptr;
         if (made != nullptr) {
             return made;
         }
         if (page == kMacroPage) {
-            return new MacroPlaceholderPage(MacroFolderPath(programDataFolder_), this);
+            return new MacroPlaceholderPage(MacroFolderPath(programDataFolder_), services_.log,
+                                            this);
         }
         return new PlaceholderPage(background, this);
     };
@@ -165,7 +150,7 @@ void CTESKDlg::BuildPages() {
         profilePages_[static_cast<std::size_t>(page)] = makeProfilePage(page, background);
         place(page, profilePages_[static_cast<std::size_t>(page)]);
     }
-    supportPage_ = new CSupportDlg(this);
+    supportPage_ = new CSupportDlg(services_, this);
     place(kSupportPage, supportPage_);
     profilePages_[kMousePage] = makeProfilePage(kMousePage, PlaceholderPage::kMouseBackground);
     place(kMousePage, profilePages_[kMousePage]);
@@ -260,15 +245,21 @@ void CTESKDlg::ApplySettings() {
     ApplyPointerSettings();
     // A slot file that cannot be written keeps its previous contents; the profiles still go to
     // the mouse, which is what Apply is for.
-    static_cast<void>(SaveSlotProfiles(records_));
+    const auto saved = SaveSlotProfiles(records_);
+    for (std::size_t slot = 0; slot < saved.size(); ++slot) {
+        if (!saved[slot].ok) {
+            LogLine(&services_.log, "window",
+                    "Apply: slot " + std::to_string(slot + 1) + " not saved: " + saved[slot].error);
+        }
+    }
     profilePage(kMacroPage)->SaveMacroList();
-    if (!SendProfilesToMouse(DeviceServices::Link(), records_, CurrentRecord().slotIndex)) {
+    if (!SendProfilesToMouse(services_.link, records_, CurrentRecord().slotIndex, services_.log)) {
         MessageBox::Show(this, kMouseNotFound);
     }
 }
 
 void CTESKDlg::ResetAllProfiles() {
-    if (CPopDlg::Run(PopupMode::ResetWarning, this) != CPopDlg::kAccepted) {
+    if (services_.popups.Run(PopupMode::ResetWarning, this) != PopupRunner::kAccepted) {
         return;
     }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -289,9 +280,12 @@ void CTESKDlg::ResetAllProfiles() {
 }
 
 void CTESKDlg::ApplyPointerSettings() {
-    if (pointer_ != nullptr) {
-        static_cast<void>(pointer_->Apply(PointerRequestFor(CurrentRecord())));
+    if (services_.pointer == nullptr) {
+        return;
     }
+    const platform::PointerSettingsRequest request = PointerRequestFor(CurrentRecord());
+    const platform::PointerSettingsOutcome applied = services_.pointer->Apply(request);
+    LogLine(&services_.log, "window", DescribePointerOutcome(request, applied));
 }
 
 void CTESKDlg::ControlClicked(int controlId) {
@@ -322,69 +316,6 @@ void CTESKDlg::ControlNotification(int code, int value) {
     } else {
         CTavImageDialog::ControlNotification(code, value);
     }
-}
-
-void CTESKDlg::OnSlotMenuItem(int slot, int item) {
-    switch (item) {
-        case SlotBar::kRename:
-            RenameSlot(slot);
-            break;
-        case SlotBar::kSaveCurrent: {
-            const ProfileRecord& saved = record(slot);
-            static_cast<void>(SaveProfile(saved, saved.filePath));
-            break;
-        }
-        case SlotBar::kExport:
-            ExportSlot(slot);
-            break;
-        case SlotBar::kImport:
-            ImportSlot(slot);
-            break;
-        case SlotBar::kDisableEnable:
-            ToggleSlotEnabled(slot);
-            break;
-        default:
-            break;
-    }
-}
-
-void CTESKDlg::RenameSlot(int slot) {
-    ProfileRecord& renamed = records_[static_cast<std::size_t>(slot - 1)];
-    if (CRenameDlg::Run(renamed, this) == CRenameDlg::kRenamed) {
-        slotBar_->ShowName(slot, renamed.name);
-    }
-}
-
-void CTESKDlg::ExportSlot(int slot) {
-    const ProfileRecord& exported = record(slot);
-    const auto chosen =
-        ProfileFileDialogs::ChooseExportFile(this, SuggestedExportPath(ProgramFolder(), exported));
-    if (chosen.has_value()) {
-        static_cast<void>(ExportProfile(exported, *chosen));
-    }
-}
-
-void CTESKDlg::ImportSlot(int slot) {
-    const auto chosen = ProfileFileDialogs::ChooseImportFile(this, ProgramFolder() / "Profiles");
-    if (!chosen.has_value()) {
-        return;
-    }
-    // The pages are about to be reloaded from the current record; what the user edited on them
-    // goes into that record first, so importing into another slot does not throw the edits away.
-    WritePagesBack();
-    static_cast<void>(ImportProfile(*chosen, records_[static_cast<std::size_t>(slot - 1)]));
-    LoadPagesFromCurrent();
-    slotBar_->ShowName(slot, record(slot).name);
-}
-
-void CTESKDlg::ToggleSlotEnabled(int slot) {
-    // The first profile always stays enabled.
-    if (slot == 1) {
-        return;
-    }
-    ProfileRecord& toggled = records_[static_cast<std::size_t>(slot - 1)];
-    toggled.enabled = toggled.enabled != 0 ? 0 : 1;
-    slotBar_->ShowEnabled(slot, toggled.enabled != 0);
 }
 
 }  // namespace orvex::ui

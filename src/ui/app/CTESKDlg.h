@@ -11,12 +11,10 @@
 #include <optional>
 
 #include "core/profiles/ConfigFolders.h"
+#include "core/profiles/FileWrite.h"
 #include "core/profiles/ProfileRecord.h"
+#include "ui/services/WindowServices.h"
 #include "ui/skin/CTavImageDialog.h"
-
-namespace orvex::platform {
-class PointerSettings;
-}
 
 namespace orvex::ui {
 
@@ -58,25 +56,25 @@ class CTESKDlg : public CTavImageDialog {
     static constexpr int kTrayConfigMouseItem = 100;
     static constexpr int kTrayExitItem = 101;
 
-    // Makes the pages of one kind; tests install pages of their own (nullptr: the program's).
-    // Called for the mouse, sensor, lighting and macro pages; the support page is always the real
-    // one.
+    // Makes the page of one kind, or returns nullptr for the program's own. Called for the mouse,
+    // sensor, lighting and macro pages; the support page is always the real one. Tests put pages
+    // of their own in.
     using PageFactory = std::function<ProfilePage*(Page page, QWidget* parent)>;
-    static void SetPageFactoryForTests(PageFactory factory);
 
-    // Whether the window counts as the desktop's foreground window for the profile poll; tests
-    // decide it themselves (nullptr: visible and active).
+    // Whether the window counts as the desktop's foreground window for the profile poll.
     using ForegroundTest = std::function<bool(const CTESKDlg&)>;
-    static void SetForegroundTestForTests(ForegroundTest test);
 
     // `configRoot` is the per-user configuration root (the profiles and macros live in
-    // <root>/Velnor/ORVEX SK); an empty path means the user's own. `pointer` may be null: the
-    // pointer settings are then left alone. Loads the five slot files, builds the controls and the
-    // pages (showing the mouse page and slot 1) and starts the profile poll. The device link must
-    // be installed (DeviceServices) first.
-    CTESKDlg(std::filesystem::path configRoot, platform::PointerSettings* pointer,
-             QWidget* parent = nullptr);
+    // <root>/Velnor/ORVEX SK); an empty path means the user's own. Loads the five slot files,
+    // builds the controls and the pages (showing the mouse page and slot 1) and starts the
+    // profile poll. `services` must outlive the window.
+    CTESKDlg(const WindowServices& services, std::filesystem::path configRoot,
+             PageFactory pageFactory = {}, QWidget* parent = nullptr);
     ~CTESKDlg() override;
+
+    // Replaces the foreground test (by default: visible and active), for a desktop or a test
+    // that knows better.
+    void SetForegroundTest(ForegroundTest test) { foregroundTest_ = std::move(test); }
 
     // Page buttons: nothing when `page` is already shown; otherwise the data pages are written
     // back into the current record and `page` is shown.
@@ -148,7 +146,7 @@ class CTESKDlg : public CTavImageDialog {
 
   private:
     void BuildControls();
-    void BuildPages();
+    void BuildPages(const PageFactory& pageFactory);
     void OnSlotMenuItem(int slot, int item);
     void OnTrayMenuItem(int item);
     void SetTopMost(bool topMost);
@@ -158,11 +156,14 @@ class CTESKDlg : public CTavImageDialog {
     void ExportSlot(int slot);
     void ImportSlot(int slot);
     void ToggleSlotEnabled(int slot);
+    void ShowSlotState(int slot);
+    void ReportFileFailure(const QString& action, const FileWriteResult& result);
     bool IsInFront() const;
     ProfileRecord& CurrentRecord() { return records_[static_cast<std::size_t>(currentSlot_ - 1)]; }
 
+    WindowServices services_;
     std::filesystem::path programDataFolder_;
-    platform::PointerSettings* pointer_;
+    ForegroundTest foregroundTest_;
     std::array<ProfileRecord, kSlotCount> records_;
     int currentSlot_ = 1;
     int shownPage_ = -1;

@@ -3,11 +3,11 @@
 #include <QWindow>
 
 #include "core/device/DeviceCommands.h"
+#include "core/log/Log.h"
 #include "ui/app/CTESKDlg.h"
-#include "ui/app/DeviceServices.h"
-#include "ui/app/ProfilePage.h"
 #include "ui/app/ProfilePoll.h"
 #include "ui/app/WindowDrag.h"
+#include "ui/pages/ProfilePage.h"
 #include "ui/skin/CTavMenu.h"
 #include "ui/support/CSupportDlg.h"
 
@@ -21,23 +21,14 @@ constexpr int kTrayMenuWidth = 120;
 // Ids below this are the window's controls and the reserved notification codes.
 constexpr int kFirstFreeMenuId = 0x10000;
 
-CTESKDlg::ForegroundTest& ForegroundTestForTests() {
-    static CTESKDlg::ForegroundTest test;
-    return test;
-}
-
 // A tick count, as the program names its menus, kept clear of every control id and reserved code
 // the window tells apart.
-int TrayMenuId() {
-    const int tick = static_cast<int>(DeviceServices::Link().clock().Now().count() & 0x7FFFFFFF);
+int TrayMenuId(const Clock& clock) {
+    const int tick = static_cast<int>(clock.Now().count() & 0x7FFFFFFF);
     return tick < kFirstFreeMenuId ? tick + kFirstFreeMenuId : tick;
 }
 
 }  // namespace
-
-void CTESKDlg::SetForegroundTestForTests(ForegroundTest test) {
-    ForegroundTestForTests() = std::move(test);
-}
 
 void CTESKDlg::SetTopMost(bool topMost) {
     topMost_ = topMost;
@@ -58,7 +49,7 @@ void CTESKDlg::ShowFromTray() {
 
 void CTESKDlg::OpenTrayMenu(const QPoint& globalPos) {
     if (trayMenu_ == nullptr) {
-        trayMenu_ = new CTavMenu(this, TrayMenuId(), kSmallMenuRect);
+        trayMenu_ = new CTavMenu(this, TrayMenuId(services_.clock()), kSmallMenuRect);
         trayMenu_->AddItem(kTrayConfigMouseItem, QStringLiteral("Config Mouse"));
         trayMenu_->AddItem(kTrayExitItem, QStringLiteral("Exit"));
         trayMenu_->resize(kTrayMenuWidth, trayMenu_->height());
@@ -76,32 +67,35 @@ void CTESKDlg::OnTrayMenuItem(int item) {
 }
 
 void CTESKDlg::OnDeviceArrival() {
-    DeviceLink& link = DeviceServices::Link();
+    DeviceLink& link = services_.link;
     link.clock().Sleep(kArrivalSettleTime);
     if (!link.EnsureOpen()) {
         return;
     }
     const DeviceReply<std::uint16_t> version = ReadFirmwareVersion(link);
+    if (!version.ok()) {
+        LogLine(&services_.log, "window", "the mouse plugged in did not give its firmware version");
+    }
     supportPage_->SetFirmwareVersionText(QString::fromStdString(
         version.ok() ? FormatFirmwareVersion(version.value) : kUnknownFirmwareVersion));
 }
 
 void CTESKDlg::OnDeviceRemoval() {
-    DeviceLink& link = DeviceServices::Link();
+    DeviceLink& link = services_.link;
     link.ClearDevicePresent();
     link.CloseMouse();
     supportPage_->SetFirmwareVersionText(QString::fromLatin1(kUnknownFirmwareVersion));
 }
 
 bool CTESKDlg::IsInFront() const {
-    if (ForegroundTestForTests()) {
-        return ForegroundTestForTests()(*this);
+    if (foregroundTest_) {
+        return foregroundTest_(*this);
     }
     return isVisible() && isActiveWindow();
 }
 
 void CTESKDlg::PollActiveProfile() {
-    DeviceLink& link = DeviceServices::Link();
+    DeviceLink& link = services_.link;
     if (!link.HasHandle() || !IsInFront() || applyBusy_) {
         return;
     }

@@ -15,7 +15,7 @@ DeviceChangeWatcher::DeviceChangeWatcher(QObject* parent) : QObject(parent) {
 
 DeviceChangeWatcher::~DeviceChangeWatcher() = default;
 
-bool DeviceChangeWatcher::WatchHotplug(std::unique_ptr<platform::HotplugMonitor> monitor) {
+bool DeviceChangeWatcher::WatchHotplug(std::unique_ptr<platform::DeviceMonitor> monitor) {
     if (!monitor || !monitor->Start()) {
         return false;
     }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "core/device/HidTransport.h"
-#include "platform/linux/HotplugMonitor.h"
+#include "platform/DeviceMonitor.h"
 
 class QFileSystemWatcher;
 class QSocketNotifier;
@@ -33,7 +33,7 @@ class DeviceChangeWatcher : public QObject {
     ~DeviceChangeWatcher() override;
 
     // Starts listening to the system's hot-plug events; false when the system refuses.
-    bool WatchHotplug(std::unique_ptr<platform::HotplugMonitor> monitor);
+    bool WatchHotplug(std::unique_ptr<platform::DeviceMonitor> monitor);
 
     // Watches `stateFile`; whenever it may have changed, `mousePresent` says whether the mouse is
     // plugged in, and a change from the last answer is reported. The first answer is taken as it
@@ -57,7 +57,7 @@ class DeviceChangeWatcher : public QObject {
     void CheckPresence();
     void RewatchStateFile();
 
-    std::unique_ptr<platform::HotplugMonitor> monitor_;
+    std::unique_ptr<platform::DeviceMonitor> monitor_;
     QSocketNotifier* hotplugNotifier_ = nullptr;
 
     QString stateFile_;

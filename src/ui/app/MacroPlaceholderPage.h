@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/log/Log.h"
 #include "core/macros/MacroList.h"
 #include "ui/app/PlaceholderPage.h"
 
@@ -13,13 +14,14 @@ class MacroPlaceholderPage : public PlaceholderPage {
     Q_OBJECT
 
   public:
-    MacroPlaceholderPage(const std::filesystem::path& macroFolder, QWidget* parent);
+    MacroPlaceholderPage(const std::filesystem::path& macroFolder, Log& log, QWidget* parent);
 
     void SaveMacroList() override;
 
     MacroList& macroList() { return macros_; }
 
   private:
+    Log& log_;
     MacroList macros_;
 };
 

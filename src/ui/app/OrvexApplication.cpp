@@ -8,10 +8,11 @@
 
 namespace orvex::ui {
 
-OrvexApplication::OrvexApplication(std::filesystem::path configRoot,
-                                   platform::PointerSettings* pointer, SingleInstance& instance,
+OrvexApplication::OrvexApplication(const WindowServices& services, std::filesystem::path configRoot,
+                                   SingleInstance& instance, CTESKDlg::PageFactory pageFactory,
                                    QObject* parent)
-    : QObject(parent), window_(std::make_unique<CTESKDlg>(std::move(configRoot), pointer)) {
+    : QObject(parent),
+      window_(std::make_unique<CTESKDlg>(services, std::move(configRoot), std::move(pageFactory))) {
     CTESKDlg* window = window_.get();
     connect(&instance, &SingleInstance::ShowRequested, window, &CTESKDlg::ShowFromTray);
     connect(&tray_, &TrayIcon::ShowWindowRequested, window, &CTESKDlg::ShowFromTray);
@@ -31,7 +32,7 @@ void OrvexApplication::Start() {
     tray_.Show();
 }
 
-void OrvexApplication::WatchSystemHotplug(std::unique_ptr<platform::HotplugMonitor> monitor) {
+void OrvexApplication::WatchSystemHotplug(std::unique_ptr<platform::DeviceMonitor> monitor) {
     if (!watcher_.WatchHotplug(std::move(monitor))) {
         MessageBox::Show(window_.get(), QStringLiteral("RegisterDeviceNotification Failed!"));
     }

@@ -5,30 +5,28 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/linux/HotplugMonitor.h"
+#include "platform/DeviceMonitor.h"
+#include "ui/app/CTESKDlg.h"
 #include "ui/app/DeviceChangeWatcher.h"
 #include "ui/app/TrayIcon.h"
-
-namespace orvex::platform {
-class PointerSettings;
-}
+#include "ui/services/WindowServices.h"
 
 namespace orvex::ui {
 
-class CTESKDlg;
 class SingleInstance;
 
 // The running program: the main window, its tray icon, the watcher of mouse arrivals and
-// removals and the instance that later starts ask to show the window. The device link must be
-// installed (DeviceServices) before it is made.
+// removals and the instance that later starts ask to show the window.
 class OrvexApplication : public QObject {
     Q_OBJECT
 
   public:
-    // `configRoot` and `pointer` go to the main window (an empty root means the user's own);
-    // `instance` is the claimed instance whose show requests bring the window up.
-    OrvexApplication(std::filesystem::path configRoot, platform::PointerSettings* pointer,
-                     SingleInstance& instance, QObject* parent = nullptr);
+    // `services`, `configRoot` and `pageFactory` go to the main window (an empty root means the
+    // user's own, no factory the program's pages); `instance` is the claimed instance whose show
+    // requests bring the window up.
+    OrvexApplication(const WindowServices& services, std::filesystem::path configRoot,
+                     SingleInstance& instance, CTESKDlg::PageFactory pageFactory = {},
+                     QObject* parent = nullptr);
     ~OrvexApplication() override;
 
     // Shows the window and puts the icon in the tray.
@@ -36,7 +34,7 @@ class OrvexApplication : public QObject {
 
     // Follows the system's hot-plug events. When the system will not tell, the user is shown
     // "RegisterDeviceNotification Failed!" and the program runs on without them.
-    void WatchSystemHotplug(std::unique_ptr<platform::HotplugMonitor> monitor);
+    void WatchSystemHotplug(std::unique_ptr<platform::DeviceMonitor> monitor);
 
     // Follows a virtual mouse kept in a state file that other programs plug and unplug.
     void WatchStateFile(const QString& stateFile, DeviceChangeWatcher::PresenceProbe mousePresent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/app/ProfilePage.h"
+#include "ui/pages/ProfilePage.h"
 
 namespace orvex::ui {
 

@@ -7,8 +7,7 @@ namespace orvex::ui {
 
 // The desktop pointer settings a profile asks for. The profile keeps the double-click time as
 // 1600 ms minus its setting and the pointer speed at half the desktop's scale. A profile that
-// scrolls neither by lines nor by page (only a damaged or foreign file has that) asks for its
-// line count, as the request has no way to leave the wheel alone.
+// scrolls neither by lines nor by page leaves the desktop's wheel setting alone.
 platform::PointerSettingsRequest PointerRequestFor(const ProfileRecord& record);
 
 }  // namespace orvex::ui

@@ -57,6 +57,11 @@ void ProfileFileDialogs::SetNextChoiceForTests(std::optional<std::filesystem::pa
     scriptedChoices.push_back(std::move(choice));
 }
 
+void ProfileFileDialogs::ResetForTests() {
+    scriptedChoices.clear();
+    startPaths.clear();
+}
+
 QStringList ProfileFileDialogs::TakeStartPathsForTests() {
     QStringList taken;
     taken.swap(startPaths);

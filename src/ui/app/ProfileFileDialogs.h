@@ -26,6 +26,8 @@ class ProfileFileDialogs {
     static void SetNextChoiceForTests(std::optional<std::filesystem::path> choice);
     // What each dialog since the last call started from (the suggested file or the folder).
     static QStringList TakeStartPathsForTests();
+    // Forgets queued choices and start paths.
+    static void ResetForTests();
 };
 
 }  // namespace orvex::ui

@@ -5,23 +5,28 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
 
 #include "core/device/DeviceLink.h"
 #include "core/device/SteadyClock.h"
+#include "core/log/Log.h"
+#include "platform/DeviceMonitor.h"
+#include "platform/KeyboardHook.h"
 #include "platform/PointerSettings.h"
 #include "platform/linux/HidrawTransport.h"
-#include "platform/linux/HotplugMonitor.h"
 #include "sim/VirtualMouse.h"
 #include "sim/VirtualMouseTransport.h"
 #include "tools/LockedStateFileShare.h"
+#include "ui/app/BrowserLauncher.h"
 #include "ui/app/CTESKDlg.h"
 #include "ui/app/DeviceChangeWatcher.h"
-#include "ui/app/DeviceServices.h"
 #include "ui/app/OrvexApplication.h"
 #include "ui/app/SingleInstance.h"
+#include "ui/macros/KeyboardHookSlot.h"
+#include "ui/sensor/CPopDlg.h"
 
 namespace {
 
@@ -121,27 +126,36 @@ int Run(const QApplication& app) {
         return 0;
     }
 
+    // The program's services, made once here and handed down; they outlive the windows.
+    StreamLog log(stderr, DebugLogRequested());
     const std::unique_ptr<MouseBackend> backend = MakeBackend(options);
-    ui::DeviceServices::Install(backend->link.get());
     const std::unique_ptr<platform::PointerSettings> pointer =
         platform::MakeDesktopPointerSettings();
+    ui::KeyboardHookSlot keyboardHook(
+        [windowSystem = QGuiApplication::platformName().toStdString()] {
+            return platform::MakeDesktopKeyboardHook(windowSystem);
+        });
+    ui::ModalPopupRunner popups({*backend->link, keyboardHook, log});
+    const ui::WindowServices services{
+        .link = *backend->link,
+        .log = log,
+        .popups = popups,
+        .keyboardHook = keyboardHook,
+        .pointer = pointer.get(),
+        .openUrl = [&log](const QUrl& url) { ui::OpenInBrowser(url, log); },
+    };
 
-    int exitCode = 0;
-    {
-        ui::OrvexApplication program({}, pointer.get(), instance);
-        program.Start();
-        if (!options.simulate) {
-            program.WatchSystemHotplug(std::make_unique<platform::HotplugMonitor>());
-        } else if (!options.stateFile.isEmpty()) {
-            HidTransport& transport = *backend->transport;
-            program.WatchStateFile(options.stateFile, [&transport] {
-                return ui::DeviceChangeWatcher::TransportListsMouse(transport);
-            });
-        }
-        exitCode = QApplication::exec();
+    ui::OrvexApplication program(services, {}, instance);
+    program.Start();
+    if (!options.simulate) {
+        program.WatchSystemHotplug(platform::MakeSystemDeviceMonitor());
+    } else if (!options.stateFile.isEmpty()) {
+        HidTransport& transport = *backend->transport;
+        program.WatchStateFile(options.stateFile, [&transport] {
+            return ui::DeviceChangeWatcher::TransportListsMouse(transport);
+        });
     }
-    ui::DeviceServices::Install(nullptr);
-    return exitCode;
+    return QApplication::exec();
 }
 
 }  // namespace

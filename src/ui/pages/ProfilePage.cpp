@@ -1,3 +1,3 @@
-#include "ui/app/ProfilePage.h"
+#include "ui/pages/ProfilePage.h"
 
 // The page interface is all inline; this file gives its meta-object a home.

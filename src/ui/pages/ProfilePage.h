@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/profiles/ProfileRecord.h"
-#include "ui/skin/CTavImageDialog.h"
+#include "ui/pages/PageDialog.h"
 
 namespace orvex::ui {
 
-// A page of the main window: a skinned dialog embedded in the window, which shows one at a time.
-// The data pages (mouse, sensor, lighting) hold the user's edits in their controls until the
-// window asks for them with SaveToProfile, and show a record when it calls LoadFromProfile. Every
-// operation does nothing unless the page has something to do with it.
-//
-// Enter and Escape must never close a page, so a page's own OK and Cancel actions do nothing.
-class ProfilePage : public CTavImageDialog {
+// A page the main window moves profile data through. The data pages (mouse, sensor, lighting)
+// hold the user's edits in their controls until the window asks for them with SaveToProfile, and
+// show a record when it calls LoadFromProfile. Every operation does nothing unless the page has
+// something to do with it.
+class ProfilePage : public PageDialog {
     Q_OBJECT
 
   public:
@@ -20,7 +18,7 @@ class ProfilePage : public CTavImageDialog {
     // so that the controls depending on the box follow the record just loaded.
     static constexpr int kSeparateAxesCheckBoxId = 1018;
 
-    explicit ProfilePage(QWidget* parent) : CTavImageDialog(parent, Qt::Widget) {}
+    explicit ProfilePage(QWidget* parent) : PageDialog(parent) {}
 
     // Takes the record's values into the controls.
     virtual void LoadFromProfile(const ProfileRecord& record) { static_cast<void>(record); }
@@ -30,10 +28,6 @@ class ProfilePage : public CTavImageDialog {
     virtual void RebuildMacroLists() {}
     // The macro page writes its macro list to the macro folder.
     virtual void SaveMacroList() {}
-
-  public slots:
-    void accept() override {}
-    void reject() override {}
 };
 
 }  // namespace orvex::ui

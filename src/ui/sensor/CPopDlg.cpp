@@ -2,14 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <deque>
-#include <utility>
 
 #include "core/buttons/ButtonFunction.h"
 #include "core/buttons/KeyNames.h"
 #include "core/device/DeviceCommands.h"
-#include "core/device/SteadyClock.h"
-#include "ui/app/DeviceServices.h"
+#include "core/log/Log.h"
 #include "ui/macros/KeyCapturedEvent.h"
 #include "ui/macros/KeyboardHookSlot.h"
 #include "ui/sensor/PopupFace.h"
@@ -23,26 +20,10 @@ namespace orvex::ui {
 
 namespace {
 
-std::deque<int>& ScriptedResults() {
-    static std::deque<int> results;
-    return results;
-}
-
-std::vector<PopupMode>& ScriptedRunModes() {
-    static std::vector<PopupMode> modes;
-    return modes;
-}
-
 const QString kMouseNotFound = QStringLiteral("ORVEX SK mouse not found");
 const QString kSetHookFailed = QStringLiteral("set hook failed.");
 constexpr int kCountdownPictures = 3;
 constexpr int kKeyNameFontHeight = 14;
-
-// The program always installs the link; the real clock only covers a pop-up run without one.
-Clock& WaitClock() {
-    static SteadyClock fallback;
-    return DeviceServices::IsInstalled() ? DeviceServices::Link().clock() : fallback;
-}
 
 QString KeyNameText(const KeyCapture& capture) {
     return QString::fromStdU16String(capture.KeyName());
@@ -50,9 +31,10 @@ QString KeyNameText(const KeyCapture& capture) {
 
 }  // namespace
 
-CPopDlg::CPopDlg(PopupMode mode, QWidget* owner)
+CPopDlg::CPopDlg(PopupMode mode, QWidget* owner, const Services& services)
     : CTavImageDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       mode_(mode),
+      services_(services),
       ok_(new CTavButton(this)),
       cancel_(new CTavButton(this)),
       close_(new CTavButton(this)),
@@ -81,28 +63,14 @@ CPopDlg::CPopDlg(PopupMode mode, QWidget* owner)
 
 CPopDlg::~CPopDlg() {
     // The slot is shared with macro recording; any pop-up going away ends whatever hook it holds.
-    KeyboardHookSlot::RemoveKeyboardHook();
+    services_.keyboardHook.RemoveKeyboardHook();
 }
 
-int CPopDlg::Run(PopupMode mode, QWidget* owner, CTavComboButton* assignTarget) {
-    auto& scripted = ScriptedResults();
-    if (!scripted.empty()) {
-        ScriptedRunModes().push_back(mode);
-        const int result = scripted.front();
-        scripted.pop_front();
-        return result;
-    }
-    CPopDlg popup(mode, owner);
+int CPopDlg::Run(PopupMode mode, QWidget* owner, const Services& services,
+                 CTavComboButton* assignTarget) {
+    CPopDlg popup(mode, owner, services);
     popup.SetAssignTarget(assignTarget);
     return popup.exec() == kAccepted ? kAccepted : kDeclined;
-}
-
-void CPopDlg::SetScriptedResultsForTests(std::vector<int> results) {
-    ScriptedResults().assign(results.begin(), results.end());
-}
-
-std::vector<PopupMode> CPopDlg::TakeRunModesForTests() {
-    return std::exchange(ScriptedRunModes(), {});
 }
 
 void CPopDlg::SetUpFace() {
@@ -160,7 +128,8 @@ void CPopDlg::SetUpKeyCapture() {
     time_->show();
     // Keys typed while the pop-up is in front must not act on it: they are captured instead.
     qApp->installEventFilter(this);
-    if (!KeyboardHookSlot::InstallKeyboardHook(this)) {
+    if (!services_.keyboardHook.InstallKeyboardHook(this)) {
+        LogLine(&services_.log, "popup", "no keyboard hook for the key capture");
         MessageBox::Show(parentWidget(), kSetHookFailed);
     }
     setFocus();
@@ -177,7 +146,7 @@ void CPopDlg::CountdownTick() {
     time_->SetText(QString::number(next));
     image_->SetCurrentImageIndex((kCountdownStart - next) % kCountdownPictures);
     if (next == 0) {
-        WaitClock().Sleep(kResultDelay);
+        services_.link.clock().Sleep(kResultDelay);
         OnOk();
     }
 }
@@ -232,17 +201,20 @@ void CPopDlg::OnCancel() {
 
 void CPopDlg::StartAnalysis() {
     // Looked up afresh even when the link believes the mouse is there: it may have been unplugged.
-    const bool found = DeviceServices::IsInstalled() && DeviceServices::Link().OpenMouse();
-    if (!found) {
-        if (DeviceServices::IsInstalled()) {
-            DeviceServices::Link().CloseMouse();
-        }
+    DeviceLink& link = services_.link;
+    if (!link.OpenMouse()) {
+        link.CloseMouse();
         MessageBox::Show(this, kMouseNotFound);
         return;
     }
-    // A failed start is not reported: the quality read after the analysis tells the user.
-    static_cast<void>(StartSurfaceAnalysis(DeviceServices::Link()));
-    done(Run(PopupMode::SurfaceCountdown, this) == kAccepted ? kAccepted : kDeclined);
+    // A failed start is not shown: the quality read after the analysis tells the user.
+    const DeviceResult started = StartSurfaceAnalysis(link);
+    if (started != DeviceResult::Done) {
+        LogLine(&services_.log, "popup",
+                "starting the surface analysis failed with result " +
+                    std::to_string(static_cast<int>(started)));
+    }
+    done(RunNextStep(PopupMode::SurfaceCountdown) == kAccepted ? kAccepted : kDeclined);
 }
 
 void CPopDlg::OpenResultStep() {
@@ -252,9 +224,14 @@ void CPopDlg::OpenResultStep() {
         return;
     }
     resultStepOpen_ = true;
-    const int result = Run(PopupMode::SurfaceResult, this);
+    const int result = RunNextStep(PopupMode::SurfaceResult);
     resultStepOpen_ = false;
     done(result == kAccepted ? kAccepted : kDeclined);
+}
+
+int CPopDlg::RunNextStep(PopupMode step) {
+    return services_.steps != nullptr ? services_.steps->Run(step, this)
+                                      : Run(step, this, services_);
 }
 
 void CPopDlg::AssignCapturedKey() {

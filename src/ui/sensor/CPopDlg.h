@@ -6,11 +6,18 @@
 #include <vector>
 
 #include "core/buttons/KeyCapture.h"
+#include "core/device/DeviceLink.h"
 #include "ui/sensor/PopupMode.h"
+#include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavImageDialog.h"
+
+namespace orvex {
+class Log;
+}
 
 namespace orvex::ui {
 
+class KeyboardHookSlot;
 class CTavButton;
 class CTavComboButton;
 class CTavStatic;
@@ -29,8 +36,18 @@ class CPopDlg : public CTavImageDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kAccepted = 1;
-    static constexpr int kDeclined = 2;
+    // What a pop-up reaches outside itself: the mouse for the surface analysis (and the clock of
+    // its waits), the keyboard hook for the key capture, and the log. The surface analysis's next
+    // step runs through `steps` when given (a test answers it), else as a real pop-up.
+    struct Services {
+        DeviceLink& link;
+        KeyboardHookSlot& keyboardHook;
+        Log& log;
+        PopupRunner* steps = nullptr;
+    };
+
+    static constexpr int kAccepted = PopupRunner::kAccepted;
+    static constexpr int kDeclined = PopupRunner::kDeclined;
     static constexpr int kOkId = 1076;
     static constexpr int kCancelId = 1077;
     static constexpr int kCloseId = 1078;
@@ -41,17 +58,13 @@ class CPopDlg : public CTavImageDialog {
     // After the count reaches 0, before the result step opens by itself.
     static constexpr std::chrono::milliseconds kResultDelay{500};
 
-    CPopDlg(PopupMode mode, QWidget* owner);
+    CPopDlg(PopupMode mode, QWidget* owner, const Services& services);
     ~CPopDlg() override;
 
     // Creates the pop-up, runs it modally and returns kAccepted or kDeclined. `assignTarget` is
     // the function button an AssignKey pop-up assigns the captured key to.
-    static int Run(PopupMode mode, QWidget* owner, CTavComboButton* assignTarget = nullptr);
-
-    // Lets other windows' tests answer pop-ups without a modal loop: while results are queued, each
-    // Run takes the next one instead of showing anything and records its mode.
-    static void SetScriptedResultsForTests(std::vector<int> results);
-    static std::vector<PopupMode> TakeRunModesForTests();
+    static int Run(PopupMode mode, QWidget* owner, const Services& services,
+                   CTavComboButton* assignTarget = nullptr);
 
     PopupMode mode() const { return mode_; }
     void SetAssignTarget(CTavComboButton* target) { assignTarget_ = target; }
@@ -89,11 +102,13 @@ class CPopDlg : public CTavImageDialog {
     void OnCancel();
     void StartAnalysis();
     void OpenResultStep();
+    int RunNextStep(PopupMode step);
     void AssignCapturedKey();
     void ReleaseAssignTarget();
     bool AddressedToThisPopup(QObject* receiver) const;
 
     PopupMode mode_;
+    Services services_;
     CTavButton* ok_;
     CTavButton* cancel_;
     CTavButton* close_;
@@ -103,6 +118,19 @@ class CPopDlg : public CTavImageDialog {
     KeyCapture capture_;
     QTimer countdownTimer_;
     bool resultStepOpen_ = false;
+};
+
+// The program's pop-ups: each Run shows a real CPopDlg modally.
+class ModalPopupRunner final : public PopupRunner {
+  public:
+    explicit ModalPopupRunner(const CPopDlg::Services& services) : services_(services) {}
+
+    int Run(PopupMode mode, QWidget* owner, CTavComboButton* assignTarget = nullptr) override {
+        return CPopDlg::Run(mode, owner, services_, assignTarget);
+    }
+
+  private:
+    CPopDlg::Services services_;
 };
 
 }  // namespace orvex::ui

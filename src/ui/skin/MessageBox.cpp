@@ -39,6 +39,11 @@ void MessageBox::SetUnattended(bool unattended) {
     Seam().unattended = unattended;
 }
 
+void MessageBox::ResetForTests() {
+    Seam().queuedAnswers.clear();
+    Seam().shownTexts.clear();
+}
+
 QStringList MessageBox::TakeShownTexts() {
     QStringList texts;
     texts.swap(Seam().shownTexts);

@@ -24,6 +24,9 @@ class MessageBox {
 
     // The texts of every box since the last call, shown or answered.
     static QStringList TakeShownTexts();
+
+    // Forgets queued answers and shown texts; unattended mode stays as it is.
+    static void ResetForTests();
 };
 
 }  // namespace orvex::ui

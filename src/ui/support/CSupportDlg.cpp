@@ -1,10 +1,8 @@
 #include "ui/support/CSupportDlg.h"
 
-#include <QDesktopServices>
 #include <QTimer>
 
 #include "core/device/DeviceCommands.h"
-#include "ui/app/DeviceServices.h"
 #include "ui/layout/SupportLayout.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavStatic.h"
@@ -20,19 +18,16 @@ constexpr int kSupportNormalElement = 123;
 constexpr int kVersionFontHeight = 13;
 const QString kSoftwareVersion = QStringLiteral("1.22");
 
-std::function<void(QUrl)>& UrlOpenerForTests() {
-    static std::function<void(QUrl)> opener;
-    return opener;
-}
-
 QUrl SiteAddress(const QString& host, const QString& path) {
     return QUrl(QStringLiteral("http://%1%2").arg(host, path));
 }
 
 }  // namespace
 
-CSupportDlg::CSupportDlg(QWidget* parent)
-    : CTavImageDialog(parent, Qt::Widget),
+CSupportDlg::CSupportDlg(const WindowServices& services, QWidget* parent)
+    : PageDialog(parent),
+      link_(services.link),
+      openUrl_(services.openUrl),
       faq_(new CTavButton(this)),
       onlineSupport_(new CTavButton(this)),
       checkUpdates_(new CTavButton(this)),
@@ -71,15 +66,11 @@ void CSupportDlg::PlaceVersionStatic(CTavStatic* label, int id, const QRect& rec
 }
 
 QString CSupportDlg::ReadFirmwareVersionText() const {
-    if (!DeviceServices::IsInstalled()) {
-        return QString::fromLatin1(kUnknownFirmwareVersion);
-    }
-    DeviceLink& link = DeviceServices::Link();
-    if (!link.EnsureOpen()) {
+    if (!link_.EnsureOpen()) {
         return QString::fromLatin1(kUnknownFirmwareVersion);
     }
     // A mouse that does not answer shows 0.00, telling it apart from no mouse at all.
-    const DeviceReply<std::uint16_t> version = ReadFirmwareVersion(link);
+    const DeviceReply<std::uint16_t> version = ReadFirmwareVersion(link_);
     return QString::fromStdString(FormatFirmwareVersion(version.ok() ? version.value : 0));
 }
 
@@ -112,21 +103,6 @@ QUrl CSupportDlg::AddressFor(int buttonId) {
     }
 }
 
-void CSupportDlg::OpenUrlInBrowser(const QUrl& url) {
-    // A slow browser start must never hold up the click that asked for it.
-    QTimer::singleShot(0, [url] {
-        if (UrlOpenerForTests()) {
-            UrlOpenerForTests()(url);
-        } else {
-            QDesktopServices::openUrl(url);
-        }
-    });
-}
-
-void CSupportDlg::SetUrlOpenerForTests(std::function<void(QUrl)> opener) {
-    UrlOpenerForTests() = std::move(opener);
-}
-
 CTavButton* CSupportDlg::button(int buttonId) const {
     switch (buttonId) {
         case kFaqId:
@@ -144,8 +120,9 @@ CTavButton* CSupportDlg::button(int buttonId) const {
 
 void CSupportDlg::ControlClicked(int controlId) {
     const QUrl address = AddressFor(controlId);
-    if (address.isValid()) {
-        OpenUrlInBrowser(address);
+    if (address.isValid() && openUrl_) {
+        // A slow browser start must never hold up the click that asked for it.
+        QTimer::singleShot(0, this, [this, address] { openUrl_(address); });
     }
 }
 

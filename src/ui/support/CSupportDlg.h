@@ -4,7 +4,8 @@
 #include <QUrl>
 #include <functional>
 
-#include "ui/skin/CTavImageDialog.h"
+#include "ui/pages/PageDialog.h"
+#include "ui/services/WindowServices.h"
 
 namespace orvex::ui {
 
@@ -14,7 +15,7 @@ class CTavStatic;
 // The support page: the program's and the mouse's firmware versions, and four buttons that open
 // the maker's web pages in the default browser. The firmware version is read once when the page
 // is made; the main window's hot-plug handling keeps it current afterwards.
-class CSupportDlg : public CTavImageDialog {
+class CSupportDlg : public PageDialog {
     Q_OBJECT
 
   public:
@@ -25,7 +26,7 @@ class CSupportDlg : public CTavImageDialog {
     static constexpr int kFirmVersionId = 1305;
     static constexpr int kSoftVersionId = 1306;
 
-    explicit CSupportDlg(QWidget* parent);
+    CSupportDlg(const WindowServices& services, QWidget* parent);
 
     void SetFirmwareVersionText(const QString& text);
     QString firmwareVersionText() const;
@@ -33,11 +34,6 @@ class CSupportDlg : public CTavImageDialog {
 
     // The address a button opens.
     static QUrl AddressFor(int buttonId);
-
-    // Opens an address without waiting for the browser: the opening runs from the event loop.
-    static void OpenUrlInBrowser(const QUrl& url);
-    // Tests see the addresses instead of starting a browser; an empty function restores it.
-    static void SetUrlOpenerForTests(std::function<void(QUrl)> opener);
 
     CTavButton* button(int buttonId) const;
 
@@ -47,6 +43,9 @@ class CSupportDlg : public CTavImageDialog {
     void PlaceButton(CTavButton* button, int id, const QRect& rect);
     void PlaceVersionStatic(CTavStatic* label, int id, const QRect& rect);
     QString ReadFirmwareVersionText() const;
+
+    DeviceLink& link_;
+    std::function<void(const QUrl&)> openUrl_;
 
     CTavButton* faq_;
     CTavButton* onlineSupport_;

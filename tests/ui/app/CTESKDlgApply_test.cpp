@@ -125,10 +125,10 @@ TEST_F(MainWindowTest, ResetAnsweredWithAnythingButOkChangesNothing) {
     MakeWindow();
     const auto before = std::array{window->record(1), window->record(2)};
 
-    CPopDlg::SetScriptedResultsForTests({CPopDlg::kDeclined});
+    services.popups.QueueAnswers({CPopDlg::kDeclined});
     ClickControl(window->controlButton(kResetId));
 
-    EXPECT_EQ(CPopDlg::TakeRunModesForTests(), std::vector{PopupMode::ResetWarning});
+    EXPECT_EQ(services.popups.TakeModes(), std::vector{PopupMode::ResetWarning});
     EXPECT_EQ(window->record(1), before[0]);
     EXPECT_EQ(window->record(2), before[1]);
     EXPECT_FALSE(window->slotButton(2)->isEnabled());
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, ResetConfirmedRestoresNamesEnablesAndDefaultsThenSavesAnd
     ClickControl(window->slotButton(3));
     ForgetHistory();
 
-    CPopDlg::SetScriptedResultsForTests({CPopDlg::kAccepted});
+    services.popups.QueueAnswers({CPopDlg::kAccepted});
     ClickControl(window->controlButton(kResetId));
 
     for (int slot = 1; slot <= kSlotCount; ++slot) {

@@ -160,5 +160,20 @@ TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowButDraggingAPageDoesNo
     EXPECT_EQ(window->pos(), moved);
 }
 
+TEST_F(MainWindowTest, EnterAndEscapeNeverCloseAPage) {
+    MakeWindow();
+    for (int shown = 0; shown < CTESKDlg::kPageCount; ++shown) {
+        SCOPED_TRACE(shown);
+        ClickControl(window->pageButton(shown));
+        QWidget* page = window->pageWidget(shown);
+        ASSERT_TRUE(page->isVisible());
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(page, key);
+            EXPECT_TRUE(page->isVisible()) << key;
+        }
+    }
+    EXPECT_TRUE(window->isVisible());
+}
+
 }  // namespace
 }  // namespace orvex::ui::testing

@@ -10,8 +10,9 @@
 
 #include "platform/PointerSettings.h"
 #include "sim/VirtualMouseRig.h"
+#include "ui/TestServices.h"
 #include "ui/app/CTESKDlg.h"
-#include "ui/app/ProfilePage.h"
+#include "ui/pages/ProfilePage.h"
 
 namespace orvex::ui::testing {
 
@@ -75,7 +76,8 @@ class MainWindowTest : public ::testing::Test {
     // Clears what happened so far, so a test sees only what its action does.
     void ForgetHistory();
 
-    sim::VirtualMouseRig mouse;
+    TestServices services;
+    sim::VirtualMouseRig& mouse = services.mouse;
     QTemporaryDir configRoot;
     FakePointerSettings pointer;
     CallLog calls;

@@ -4,7 +4,6 @@
 
 #include "MainWindowRig.h"
 #include "core/profiles/ProfileFile.h"
-#include "ui/app/DeviceServices.h"
 #include "ui/app/ProfileFileDialogs.h"
 #include "ui/layout/MainWindowLayout.h"
 #include "ui/sensor/CPopDlg.h"
@@ -181,41 +180,34 @@ platform::PointerSettingsOutcome FakePointerSettings::Apply(
 void MainWindowTest::SetUp() {
     ASSERT_TRUE(configRoot.isValid());
     SkinImageSet::SetInstanceForTests(&SharedSkin());
-    DeviceServices::Install(&mouse.link);
-    MessageBox::TakeShownTexts();
-    CPopDlg::TakeRunModesForTests();
-    ProfileFileDialogs::TakeStartPathsForTests();
-    CTESKDlg::SetForegroundTestForTests(
-        [this](const CTESKDlg& shown) { return inFront && shown.isVisible(); });
+    services.services.pointer = &pointer;
 }
 
 void MainWindowTest::TearDown() {
     window.reset();
-    CTESKDlg::SetPageFactoryForTests(nullptr);
-    CTESKDlg::SetForegroundTestForTests(nullptr);
-    DeviceServices::Install(nullptr);
-    SkinImageSet::SetInstanceForTests(nullptr);
 }
 
 void MainWindowTest::MakeWindow(bool realMacroPage, bool realPages) {
-    CTESKDlg::SetPageFactoryForTests(
-        [this, realMacroPage, realPages](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
-            if (realPages) {
-                return nullptr;
-            }
-            switch (which) {
-                case CTESKDlg::kMousePage:
-                    return new FakeDataPage("mouse", calls, parent);
-                case CTESKDlg::kSensorPage:
-                    return new FakeDataPage("sensor", calls, parent);
-                case CTESKDlg::kLightingPage:
-                    return new FakeDataPage("lighting", calls, parent);
-                default:
-                    return realMacroPage ? nullptr : new FakeDataPage("macros", calls, parent);
-            }
-        });
-    window = std::make_unique<CTESKDlg>(std::filesystem::path(configRoot.path().toStdString()),
-                                        &pointer);
+    auto pages = [this, realMacroPage, realPages](CTESKDlg::Page which,
+                                                  QWidget* parent) -> ProfilePage* {
+        if (realPages) {
+            return nullptr;
+        }
+        switch (which) {
+            case CTESKDlg::kMousePage:
+                return new FakeDataPage("mouse", calls, parent);
+            case CTESKDlg::kSensorPage:
+                return new FakeDataPage("sensor", calls, parent);
+            case CTESKDlg::kLightingPage:
+                return new FakeDataPage("lighting", calls, parent);
+            default:
+                return realMacroPage ? nullptr : new FakeDataPage("macros", calls, parent);
+        }
+    };
+    window = std::make_unique<CTESKDlg>(
+        services.services, std::filesystem::path(configRoot.path().toStdString()), pages);
+    window->SetForegroundTest(
+        [this](const CTESKDlg& shown) { return inFront && shown.isVisible(); });
     pollTimerStarted = window->pollTimer().isActive();
     window->pollTimer().stop();
     window->show();
@@ -263,6 +255,8 @@ void MainWindowTest::ForgetHistory() {
     mouse.transport.log().Clear();
     mouse.clock.ClearSleeps();
     MessageBox::TakeShownTexts();
+    services.popups.TakeModes();
+    services.log.lines.clear();
 }
 
 }  // namespace orvex::ui::testing

@@ -31,18 +31,18 @@ class ExitWatchingMacroPage : public FakeDataPage {
 class OrvexApplicationTest : public MainWindowTest {
   protected:
     void MakeProgram() {
-        CTESKDlg::SetPageFactoryForTests(
-            [this](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
-                if (which == CTESKDlg::kMacroPage) {
-                    return new ExitWatchingMacroPage(
-                        calls, parent, [this] { return program_->tray().icon().isVisible(); });
-                }
-                return new FakeDataPage("page", calls, parent);
-            });
+        auto pages = [this](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
+            if (which == CTESKDlg::kMacroPage) {
+                return new ExitWatchingMacroPage(
+                    calls, parent, [this] { return program_->tray().icon().isVisible(); });
+            }
+            return new FakeDataPage("page", calls, parent);
+        };
         ASSERT_TRUE(socketFolder_.isValid());
         ASSERT_EQ(instance_.ClaimInstance(), SingleInstance::Claim::ThisRuns);
         program_ = std::make_unique<OrvexApplication>(
-            std::filesystem::path(configRoot.path().toStdString()), &pointer, instance_);
+            services.services, std::filesystem::path(configRoot.path().toStdString()), instance_,
+            pages);
         program_->Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program_->window()));
         calls.clear();

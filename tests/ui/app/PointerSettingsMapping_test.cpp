@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace orvex::ui {
 namespace {
 
@@ -17,7 +19,7 @@ struct MappingCase {
     // expected
     int doubleClickMs;
     int speed;
-    int lines;
+    std::optional<int> lines;
     bool byPage;
     bool acceleration;
 };
@@ -51,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"FastClicksSlowPointer", 1200, 1, 1, 0, 9, 0, 1, 400, 2, 9, false, false},
         MappingCase{"LinesWinOverPage", 800, 10, 1, 1, 4, 0, 1, 800, 20, 4, false, false},
         MappingCase{"ByPage", 800, 5, 0, 1, 4, 0, 1, 800, 10, 0, true, false},
-        MappingCase{"NeitherKeepsTheLineCount", 800, 5, 0, 0, 4, 0, 1, 800, 10, 4, false, false},
+        MappingCase{"NeitherLeavesTheWheelAlone", 800, 5, 0, 0, 4, 0, 1, 800, 10, std::nullopt,
+                    false, false},
         MappingCase{"AccelerationLevelThree", 800, 5, 1, 0, 2, 1, 3, 800, 10, 2, false, true}),
     [](const ::testing::TestParamInfo<MappingCase>& param) { return param.param.name; });
 

@@ -78,27 +78,19 @@ using KeyRecorder = testing::KeyCapturedRecorder;
 
 class KeyboardHookSlotTest : public ::testing::Test {
   protected:
-    KeyboardHookSlotTest() {
-        KeyboardHookSlot::SetHookFactory(
-            [this] { return std::make_unique<PipeKeyboardHook>(desktop); });
-    }
-    ~KeyboardHookSlotTest() override {
-        KeyboardHookSlot::RemoveKeyboardHook();
-        KeyboardHookSlot::SetHookFactory({});
-    }
-
     static bool WaitForKeys(const KeyRecorder& recorder, std::size_t count) {
         return QTest::qWaitFor([&] { return recorder.keys.size() >= count; }, 2000);
     }
 
     PipeKeyboardHook::Desktop desktop;
+    KeyboardHookSlot slot{[this] { return std::make_unique<PipeKeyboardHook>(desktop); }};
 };
 
 TEST_F(KeyboardHookSlotTest, KeysReadFromTheConnectionArePostedToTheTargetInOrder) {
     KeyRecorder target;
-    ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&target));
-    EXPECT_TRUE(KeyboardHookSlot::IsInstalled());
-    EXPECT_EQ(KeyboardHookSlot::Target(), &target);
+    ASSERT_TRUE(slot.InstallKeyboardHook(&target));
+    EXPECT_TRUE(slot.IsInstalled());
+    EXPECT_EQ(slot.Target(), &target);
 
     desktop.Type('A', false);
     desktop.Type('A', true);
@@ -106,20 +98,20 @@ TEST_F(KeyboardHookSlotTest, KeysReadFromTheConnectionArePostedToTheTargetInOrde
     ASSERT_TRUE(WaitForKeys(target, 3));
     EXPECT_EQ(target.keys, (std::vector<std::pair<int, int>>{{'A', 0}, {'A', 0x80}, {0xA1, 0}}));
 
-    KeyboardHookSlot::RemoveKeyboardHook();
-    EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
-    EXPECT_EQ(KeyboardHookSlot::Target(), nullptr);
+    slot.RemoveKeyboardHook();
+    EXPECT_FALSE(slot.IsInstalled());
+    EXPECT_EQ(slot.Target(), nullptr);
     EXPECT_EQ(desktop.hooksAlive, 0);
 }
 
 TEST_F(KeyboardHookSlotTest, InstallingAgainRemovesTheHookItReplaces) {
     KeyRecorder recording;
     KeyRecorder capture;
-    ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&recording));
-    ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&capture));
+    ASSERT_TRUE(slot.InstallKeyboardHook(&recording));
+    ASSERT_TRUE(slot.InstallKeyboardHook(&capture));
     EXPECT_EQ(desktop.hooksMade, 2);
     EXPECT_EQ(desktop.hooksAlive, 1);
-    EXPECT_EQ(KeyboardHookSlot::Target(), &capture);
+    EXPECT_EQ(slot.Target(), &capture);
 
     desktop.Type('B', false);
     ASSERT_TRUE(WaitForKeys(capture, 1));
@@ -128,30 +120,30 @@ TEST_F(KeyboardHookSlotTest, InstallingAgainRemovesTheHookItReplaces) {
 
 TEST_F(KeyboardHookSlotTest, AFailedInstallLeavesTheSlotEmptyAndTheEarlierHookRemoved) {
     KeyRecorder target;
-    ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&target));
+    ASSERT_TRUE(slot.InstallKeyboardHook(&target));
     desktop.refusesHooks = true;
-    EXPECT_FALSE(KeyboardHookSlot::InstallKeyboardHook(&target));
-    EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
-    EXPECT_EQ(KeyboardHookSlot::Target(), nullptr);
+    EXPECT_FALSE(slot.InstallKeyboardHook(&target));
+    EXPECT_FALSE(slot.IsInstalled());
+    EXPECT_EQ(slot.Target(), nullptr);
     EXPECT_EQ(desktop.hooksAlive, 0);
-    KeyboardHookSlot::RemoveKeyboardHook();
+    slot.RemoveKeyboardHook();
 
     // Without an X server there is no desktop hook at all.
-    KeyboardHookSlot::SetHookFactory({});
-    EXPECT_FALSE(KeyboardHookSlot::InstallKeyboardHook(&target));
-    EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
+    KeyboardHookSlot noDesktopHook([] { return platform::MakeDesktopKeyboardHook("offscreen"); });
+    EXPECT_FALSE(noDesktopHook.InstallKeyboardHook(&target));
+    EXPECT_FALSE(noDesktopHook.IsInstalled());
 }
 
 TEST_F(KeyboardHookSlotTest, KeysForADestroyedTargetGoNowhere) {
     {
         KeyRecorder target;
-        ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&target));
+        ASSERT_TRUE(slot.InstallKeyboardHook(&target));
     }
-    EXPECT_EQ(KeyboardHookSlot::Target(), nullptr);
+    EXPECT_EQ(slot.Target(), nullptr);
     desktop.Type('C', false);
     ASSERT_TRUE(QTest::qWaitFor([this] { return desktop.keysDispatched == 1; }, 2000));
     QCoreApplication::processEvents();
-    EXPECT_TRUE(KeyboardHookSlot::IsInstalled());
+    EXPECT_TRUE(slot.IsInstalled());
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "core/buttons/ButtonFunction.h"
+#include "ui/TestServices.h"
 #include "ui/sensor/CPopDlg.h"
 #include "ui/sensor/DialogSkin.h"
-#include "ui/sensor/FakeKeyboardHook.h"
 #include "ui/sensor/ModalSteps.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavComboButton.h"
@@ -17,7 +17,6 @@ namespace orvex::ui {
 namespace {
 
 using testing::DialogSkin;
-using testing::FakeHookFactory;
 using testing::FakeKeyboardHook;
 using testing::ModalSteps;
 using testing::RecordingParent;
@@ -54,7 +53,8 @@ class KeyCaptureTest : public ::testing::Test {
         button.SetSelection(QStringLiteral("Left Click"), 0, 0);
         page.onNotification = [this](int code, int value) {
             if (code == kFunctionButtonId && value == kSingleKeyCode) {
-                result = CPopDlg::Run(PopupMode::AssignKey, &page, &button);
+                result =
+                    CPopDlg::Run(PopupMode::AssignKey, &page, services.popupServices(), &button);
             }
         };
         MessageBox::TakeShownTexts();
@@ -71,8 +71,8 @@ class KeyCaptureTest : public ::testing::Test {
     }
 
     DialogSkin skin;
-    FakeKeyboardHook::Desktop desktop;
-    FakeHookFactory hooks{desktop};
+    testing::TestServices services;
+    FakeKeyboardHook::Desktop& desktop = services.desktop;
     RecordingParent page;
     CTavComboButton button{&page};
     int result = 0;
@@ -81,7 +81,7 @@ class KeyCaptureTest : public ::testing::Test {
 TEST_F(KeyCaptureTest, EscapeAndEnterAreCapturedAsKeysAndOkAssignsTheLastOne) {
     ModalSteps steps({[this](QDialog& dialog) {
         CPopDlg& popup = Popup(dialog);
-        EXPECT_EQ(KeyboardHookSlot::Target(), &popup);
+        EXPECT_EQ(services.keyboardHook.Target(), &popup);
         EXPECT_EQ(popup.timeStatic()->CurrentText(), QString());
 
         // Qt's own key events do nothing to the pop-up, nor does closing its window.
@@ -105,7 +105,7 @@ TEST_F(KeyCaptureTest, EscapeAndEnterAreCapturedAsKeysAndOkAssignsTheLastOne) {
     EXPECT_EQ(button.selectedCode(), kSingleKeyCode);
     EXPECT_EQ(button.selectedParameter(), kEnter);
     EXPECT_TRUE(button.acceptSelection());
-    EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
+    EXPECT_FALSE(services.keyboardHook.IsInstalled());
 }
 
 TEST_F(KeyCaptureTest, CancelOrCloseAfterSeveralKeysLeaveTheButtonAsItWas) {
@@ -121,7 +121,7 @@ TEST_F(KeyCaptureTest, CancelOrCloseAfterSeveralKeysLeaveTheButtonAsItWas) {
         ChooseSingleKey();
         EXPECT_EQ(result, 2);
         ExpectButtonUnchanged();
-        EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
+        EXPECT_FALSE(services.keyboardHook.IsInstalled());
     }
 }
 

@@ -5,9 +5,8 @@
 #include <QTest>
 
 #include "sim/VirtualMouseRig.h"
-#include "ui/app/DeviceServices.h"
+#include "ui/TestServices.h"
 #include "ui/sensor/DialogSkin.h"
-#include "ui/sensor/FakeKeyboardHook.h"
 #include "ui/sensor/ModalSteps.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavStatic.h"
@@ -18,7 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::DialogSkin;
-using testing::FakeHookFactory;
 using testing::FakeKeyboardHook;
 using testing::ModalSteps;
 
@@ -37,20 +35,9 @@ void Click(CTavButton* button) {
 // into.
 class PopupTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DeviceServices::Install(&rig.link);
-        MessageBox::TakeShownTexts();
-    }
-    void TearDown() override {
-        DeviceServices::Install(nullptr);
-        CPopDlg::SetScriptedResultsForTests({});
-        CPopDlg::TakeRunModesForTests();
-    }
-
     DialogSkin skin;
-    sim::VirtualMouseRig rig;
-    FakeKeyboardHook::Desktop desktop;
-    FakeHookFactory hooks{desktop};
+    testing::TestServices services;
+    sim::VirtualMouseRig& rig = services.mouse;
 };
 
 enum class Action { OkButton, Enter, CancelButton, CloseButton, Escape, CloseWindow };
@@ -97,7 +84,7 @@ TEST_F(PopupTest, EachFaceShowsItsModesControlsCutFromItsOwnBitmaps) {
     };
     for (const Face& face : faces) {
         SCOPED_TRACE(static_cast<int>(face.mode));
-        CPopDlg popup(face.mode, nullptr);
+        CPopDlg popup(face.mode, nullptr, services.popupServices());
         EXPECT_EQ(popup.backgroundImage(),
                   DialogSkin::Picture(FamilySlot(face.family, 0), DialogSkin::kPopupSize));
         EXPECT_TRUE(popup.okButton()->isVisibleTo(&popup));
@@ -126,19 +113,19 @@ TEST_F(PopupTest, WarningsReturnOneOnlyForOkOrEnter) {
         for (const Action action : actions) {
             SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(mode) << ", action "
                                               << static_cast<int>(action));
-            CPopDlg probe(mode, nullptr);
+            CPopDlg probe(mode, nullptr, services.popupServices());
             if (action == Action::CancelButton && !probe.cancelButton()->isVisibleTo(&probe)) {
                 continue;
             }
             const bool accepts = action == Action::OkButton || action == Action::Enter;
             ModalSteps steps({[action](QDialog& dialog) { Act(Popup(dialog), action); }});
-            EXPECT_EQ(CPopDlg::Run(mode, nullptr), accepts ? 1 : 2);
+            EXPECT_EQ(CPopDlg::Run(mode, nullptr, services.popupServices()), accepts ? 1 : 2);
         }
     }
 }
 
 TEST_F(PopupTest, CountdownStepsOncePerSecondThroughThreePicturesAndOpensTheResultAfterZero) {
-    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr);
+    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr, services.popupServices());
     EXPECT_TRUE(countdown.countdownTimer().isActive());
     EXPECT_EQ(countdown.countdownTimer().intervalAsDuration(), 1000ms);
     countdown.countdownTimer().stop();
@@ -185,13 +172,13 @@ TEST_F(PopupTest, CancelAtCountThreeReturnsTwoThroughTheIntro) {
             Click(countdown.cancelButton());
         },
     });
-    EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr), 2);
+    EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr, services.popupServices()), 2);
     EXPECT_EQ(steps.unusedSteps(), 0);
     EXPECT_TRUE(rig.mouse.state().surfaceAnalysisStarted);
 }
 
 TEST_F(PopupTest, EnterOpensTheResultBeforeTheEndAndTheCountReachingZeroOpensNoSecondOne) {
-    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr);
+    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr, services.popupServices());
     countdown.countdownTimer().stop();
     ModalSteps steps({
         [](QDialog& dialog) {
@@ -224,14 +211,14 @@ TEST_F(PopupTest, StepResultsPassBackDownTheChain) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << static_cast<int>(c.mode) << " " << c.nextStepResult);
-        CPopDlg popup(c.mode, nullptr);
+        CPopDlg popup(c.mode, nullptr, services.popupServices());
         popup.countdownTimer().stop();
         popup.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
-        CPopDlg::SetScriptedResultsForTests({c.nextStepResult});
+        services.popups.QueueAnswers({c.nextStepResult});
         QTest::keyClick(&popup, Qt::Key_Return);
         EXPECT_EQ(popup.result(), c.nextStepResult);
-        EXPECT_EQ(CPopDlg::TakeRunModesForTests(), std::vector<PopupMode>{c.nextStep});
+        EXPECT_EQ(services.popups.TakeModes(), std::vector<PopupMode>{c.nextStep});
     }
 }
 
@@ -245,31 +232,27 @@ TEST_F(PopupTest, IntroWithoutTheMouseSaysSoEachTimeAndStaysOpen) {
         EXPECT_TRUE(intro.isVisible());
         Click(Popup(intro).cancelButton());
     }});
-    EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr), 2);
+    EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr, services.popupServices()), 2);
     EXPECT_EQ(MessageBox::TakeShownTexts(), (QStringList{kMouseNotFound, kMouseNotFound}));
     EXPECT_FALSE(rig.link.HasHandle());
     EXPECT_FALSE(rig.mouse.state().surfaceAnalysisStarted);
 }
 
-TEST_F(PopupTest, ScriptedResultsAnswerRunsWithoutShowingAnything) {
-    CPopDlg::SetScriptedResultsForTests({1, 2});
-    EXPECT_EQ(CPopDlg::Run(PopupMode::ResetWarning, nullptr), 1);
-    EXPECT_EQ(CPopDlg::Run(PopupMode::AssignKey, nullptr), 2);
-    EXPECT_EQ(CPopDlg::TakeRunModesForTests(),
-              (std::vector<PopupMode>{PopupMode::ResetWarning, PopupMode::AssignKey}));
-    EXPECT_TRUE(CPopDlg::TakeRunModesForTests().empty());
-
-    // With the queue empty the pop-up is real again.
-    ModalSteps steps({[](QDialog& dialog) { Click(Popup(dialog).okButton()); }});
-    EXPECT_EQ(CPopDlg::Run(PopupMode::LeftClickWarning, nullptr), 1);
+TEST_F(PopupTest, TheProgramsRunnerShowsTheRealPopupModally) {
+    ModalPopupRunner runner(services.popupServices());
+    ModalSteps steps({[](QDialog& dialog) {
+        EXPECT_EQ(Popup(dialog).mode(), PopupMode::LeftClickWarning);
+        Click(Popup(dialog).okButton());
+    }});
+    EXPECT_EQ(runner.Run(PopupMode::LeftClickWarning, nullptr), 1);
     EXPECT_EQ(steps.unusedSteps(), 0);
 }
 
 TEST_F(PopupTest, AnyPopupGoingAwayRemovesTheSharedKeyboardHook) {
     QObject recorder;
-    ASSERT_TRUE(KeyboardHookSlot::InstallKeyboardHook(&recorder));
-    { CPopDlg warning(PopupMode::DeleteMacroConfirm, nullptr); }
-    EXPECT_FALSE(KeyboardHookSlot::IsInstalled());
+    ASSERT_TRUE(services.keyboardHook.InstallKeyboardHook(&recorder));
+    { CPopDlg warning(PopupMode::DeleteMacroConfirm, nullptr, services.popupServices()); }
+    EXPECT_FALSE(services.keyboardHook.IsInstalled());
 }
 
 }  // namespace

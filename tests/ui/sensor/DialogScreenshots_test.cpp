@@ -6,11 +6,10 @@
 #include <QTest>
 
 #include "sim/VirtualMouseRig.h"
-#include "ui/app/DeviceServices.h"
+#include "ui/TestServices.h"
 #include "ui/macros/KeyCapturedEvent.h"
 #include "ui/profiles/CRenameDlg.h"
 #include "ui/sensor/CPopDlg.h"
-#include "ui/sensor/FakeKeyboardHook.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavEdit.h"
 #include "ui/skin/SkinFonts.h"
@@ -21,7 +20,6 @@
 namespace orvex::ui {
 namespace {
 
-using testing::FakeHookFactory;
 using testing::FakeKeyboardHook;
 
 // The default skin is drawn at build time into bin/ beside the test programs' folder;
@@ -51,12 +49,6 @@ class DialogScreenshots : public ::testing::Test {
         skin_ = std::make_unique<SkinImageSet>(skinFolder);
         SkinImageSet::SetInstanceForTests(skin_.get());
         RegisterSkinFont(SkinLocation::ForRunningProgram().fontFile);
-        DeviceServices::Install(&rig_.link);
-    }
-
-    void TearDown() override {
-        DeviceServices::Install(nullptr);
-        SkinImageSet::SetInstanceForTests(nullptr);
     }
 
     void Save(QWidget& window, const QString& name) {
@@ -67,9 +59,7 @@ class DialogScreenshots : public ::testing::Test {
 
     QString folder_;
     std::unique_ptr<SkinImageSet> skin_;
-    sim::VirtualMouseRig rig_;
-    FakeKeyboardHook::Desktop desktop_;
-    FakeHookFactory hooks_{desktop_};
+    testing::TestServices services;
 };
 
 TEST_F(DialogScreenshots, EveryPopupFace) {
@@ -81,17 +71,17 @@ TEST_F(DialogScreenshots, EveryPopupFace) {
         {PopupMode::ResetWarning, "popup-reset-warning"},
     };
     for (const auto& [mode, name] : faces) {
-        CPopDlg popup(mode, nullptr);
+        CPopDlg popup(mode, nullptr, services.popupServices());
         Save(popup, QString::fromLatin1(name));
     }
 
-    CPopDlg hovered(PopupMode::ResetWarning, nullptr);
+    CPopDlg hovered(PopupMode::ResetWarning, nullptr, services.popupServices());
     hovered.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&hovered));
     QTest::mouseMove(hovered.okButton(), hovered.okButton()->rect().center());
     Save(hovered, QStringLiteral("popup-reset-warning-ok-hovered"));
 
-    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr);
+    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr, services.popupServices());
     countdown.countdownTimer().stop();
     Save(countdown, QStringLiteral("popup-surface-countdown-10"));
     for (int tick = 0; tick < 3; ++tick) {
@@ -99,7 +89,7 @@ TEST_F(DialogScreenshots, EveryPopupFace) {
     }
     Save(countdown, QStringLiteral("popup-surface-countdown-7"));
 
-    CPopDlg assign(PopupMode::AssignKey, nullptr);
+    CPopDlg assign(PopupMode::AssignKey, nullptr, services.popupServices());
     Save(assign, QStringLiteral("popup-assign-key-empty"));
     KeyCapturedEvent enter(0x0D, false);
     QCoreApplication::sendEvent(&assign, &enter);
@@ -112,7 +102,7 @@ TEST_F(DialogScreenshots, RenameDialogAndSupportPage) {
     rename.edit()->setText(QStringLiteral("Gaming"));
     Save(rename, QStringLiteral("rename-dialog"));
 
-    CSupportDlg support(nullptr);
+    CSupportDlg support(services.services, nullptr);
     Save(support, QStringLiteral("support-page"));
 }
 

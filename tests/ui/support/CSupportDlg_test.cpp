@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "sim/VirtualMouseRig.h"
-#include "ui/app/DeviceServices.h"
+#include "ui/TestServices.h"
 #include "ui/sensor/DialogSkin.h"
 #include "ui/skin/CTavButton.h"
 
@@ -16,18 +16,9 @@ using testing::DialogSkin;
 
 class CSupportDlgTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DeviceServices::Install(&rig.link);
-        CSupportDlg::SetUrlOpenerForTests([this](QUrl url) { opened.push_back(url.toString()); });
-    }
-    void TearDown() override {
-        DeviceServices::Install(nullptr);
-        CSupportDlg::SetUrlOpenerForTests({});
-    }
-
     DialogSkin skin;
-    sim::VirtualMouseRig rig;
-    std::vector<QString> opened;
+    testing::TestServices services;
+    sim::VirtualMouseRig& rig = services.mouse;
 };
 
 TEST_F(CSupportDlgTest, FirmwareTextTellsNoMouseFromAFailedReadFromAVersion) {
@@ -50,23 +41,22 @@ TEST_F(CSupportDlgTest, FirmwareTextTellsNoMouseFromAFailedReadFromAVersion) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        sim::VirtualMouseRig fresh;
-        c.arrange(fresh.mouse);
-        DeviceServices::Install(&fresh.link);
-        CSupportDlg page(nullptr);
+        testing::TestServices fresh;
+        c.arrange(fresh.mouse.mouse);
+        CSupportDlg page(fresh.services, nullptr);
         EXPECT_EQ(page.firmwareVersionText(), c.shown);
         EXPECT_EQ(page.softwareVersionText(), QStringLiteral("1.22"));
     }
 }
 
 TEST_F(CSupportDlgTest, HotPlugTextReplacesTheShownVersion) {
-    CSupportDlg page(nullptr);
+    CSupportDlg page(services.services, nullptr);
     page.SetFirmwareVersionText(QStringLiteral("-.--"));
     EXPECT_EQ(page.firmwareVersionText(), QStringLiteral("-.--"));
 }
 
 TEST_F(CSupportDlgTest, ButtonsOpenTheMakersPagesWithoutWaitingForTheBrowser) {
-    CSupportDlg page(nullptr);
+    CSupportDlg page(services.services, nullptr);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     EXPECT_EQ(page.size(), DialogSkin::kSupportSize);
@@ -77,6 +67,10 @@ TEST_F(CSupportDlgTest, ButtonsOpenTheMakersPagesWithoutWaitingForTheBrowser) {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
     QCoreApplication::processEvents();
+    std::vector<QString> opened;
+    for (const QUrl& url : services.openedUrls) {
+        opened.push_back(url.toString());
+    }
     EXPECT_EQ(
         opened,
         (std::vector<QString>{
@@ -85,12 +79,12 @@ TEST_F(CSupportDlgTest, ButtonsOpenTheMakersPagesWithoutWaitingForTheBrowser) {
             "http://support.velnor-gaming.com/categories/20014118-software-manual-downloads"}));
 
     // A click returns before its page is asked for; the page opens from the event loop.
-    opened.clear();
+    services.openedUrls.clear();
     page.ControlClicked(CSupportDlg::kCheckUpdatesId);
     page.ControlClicked(CSupportDlg::kCheckUpdatesId);
-    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(services.openedUrls.empty());
     QCoreApplication::processEvents();
-    EXPECT_EQ(opened.size(), 2U);
+    EXPECT_EQ(services.openedUrls.size(), 2U);
 }
 
 }  // namespace
