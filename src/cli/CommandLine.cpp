@@ -14,6 +14,7 @@
 #include "cli/MonitorCli.h"
 #include "cli/ProfileCommandsCli.h"
 #include "cli/SimCommandsCli.h"
+#include "core/log/Log.h"
 #include "core/profiles/ConfigFolders.h"
 
 namespace orvex::cli {
@@ -24,6 +25,8 @@ constexpr const char* kInMemoryMouse = "@memory";
 struct GlobalOptions {
     std::string simulate;  // empty: the real mouse; kInMemoryMouse: a fresh virtual one
     std::string configDir;
+    bool verbose = false;
+    Log* log = nullptr;  // set once the command line is parsed
 };
 
 DeviceTarget TargetOf(const GlobalOptions& options) {
@@ -57,7 +60,7 @@ std::ostream* TerminalOrNull(std::ostream& stream, int fd) {
 // Runs a device command in a session and saves the virtual mouse afterwards, whether the command
 // succeeded or not: a consumed one-shot fault or a half-done upload is part of the mouse's state.
 void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSession&)>& work) {
-    DeviceSession session(TargetOf(options));
+    DeviceSession session(TargetOf(options), *options.log);
     try {
         work(session);
     } catch (const CliError& error) {
@@ -127,7 +130,7 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
             const std::filesystem::path folder = ProgramFolder(args.global);
             WithDevice(args.global, [&](DeviceSession& s) {
                 ApplySlotProfiles(s.link(), folder, args.applyActive, std::cout,
-                                  TerminalOrNull(std::cerr, STDERR_FILENO));
+                                  TerminalOrNull(std::cerr, STDERR_FILENO), s.log());
             });
         };
     });
@@ -154,7 +157,7 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
                 AnalyseSurface(s.link(), {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO)},
-                               std::cout);
+                               std::cout, s.log());
             });
         };
     });
@@ -254,6 +257,8 @@ int RunOrvexctl(int argc, char** argv) {
                  "use the virtual mouse; with =STATE_FILE it is kept in that file");
     app.add_option("--config-dir", args.global.configDir,
                    "the program folder holding Profiles/ and Macros/");
+    app.add_flag("--verbose", args.global.verbose,
+                 "log every exchange with the mouse to stderr (as ORVEX_DEBUG=1 does)");
     app.require_subcommand(1);
 
     AddDeviceCommands(app, args);
@@ -269,6 +274,8 @@ int RunOrvexctl(int argc, char** argv) {
         return code == 0 ? 0 : static_cast<int>(ExitCode::UsageOrInput);
     }
 
+    StreamLog log(stderr, args.global.verbose || DebugLogRequested());
+    args.global.log = &log;
     try {
         if (args.run) {
             args.run();
