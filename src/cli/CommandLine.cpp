@@ -14,6 +14,7 @@
 #include "cli/MonitorCli.h"
 #include "cli/ProfileCommandsCli.h"
 #include "cli/SimCommandsCli.h"
+#include "core/log/Log.h"
 #include "core/profiles/ConfigFolders.h"
 
 namespace orvex::cli {
@@ -24,6 +25,8 @@ constexpr const char* kInMemoryMouse = "@memory";
 struct GlobalOptions {
     std::string simulate;  // empty: the real mouse; kInMemoryMouse: a fresh virtual one
     std::string configDir;
+    bool verbose = false;
+    Log* log = nullptr;  // set once the command line is parsed
 };
 
 DeviceTarget TargetOf(const GlobalOptions& options) {
@@ -57,7 +60,7 @@ std::ostream* TerminalOrNull(std::ostream& stream, int fd) {
 // Runs a device command in a session and saves the virtual mouse afterwards, whether the command
 // succeeded or not: a consumed one-shot fault or a half-done upload is part of the mouse's state.
 void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSession&)>& work) {
-    DeviceSession session(TargetOf(options));
+    DeviceSession session(TargetOf(options), *options.log);
     try {
         work(session);
     } catch (const CliError& error) {
@@ -127,7 +130,7 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
             const std::filesystem::path folder = ProgramFolder(args.global);
             WithDevice(args.global, [&](DeviceSession& s) {
                 ApplySlotProfiles(s.link(), folder, args.applyActive, std::cout,
-                                  TerminalOrNull(std::cerr, STDERR_FILENO));
+                                  TerminalOrNull(std::cerr, STDERR_FILENO), s.log());
             });
         };
     });
@@ -135,9 +138,10 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
     auto* lod = app.add_subcommand("lod", "test or save the lift-off distance");
     lod->require_subcommand(1);
     for (const char* action : {"test", "save"}) {
-        auto* sub = lod->add_subcommand(action, std::string(action) + " lift distance N (6-31)");
-        sub->add_option("N", args.liftDistance, "lift distance; clamped to 6-31")->required();
         const bool save = std::string(action) == "save";
+        auto* sub = lod->add_subcommand(action, save ? "save lift-off distance N in the mouse"
+                                                     : "try lift-off distance N without saving it");
+        sub->add_option("N", args.liftDistance, "lift-off distance; clamped to 6-31")->required();
         sub->callback([&, save] {
             args.run = [&, save] {
                 WithDevice(args.global, [&](DeviceSession& s) {
@@ -154,7 +158,7 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
                 AnalyseSurface(s.link(), {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO)},
-                               std::cout);
+                               std::cout, s.log());
             });
         };
     });
@@ -181,21 +185,21 @@ void AddProfileCommands(CLI::App& app, Arguments& args) {
     profile->require_subcommand(1);
 
     auto* show = profile->add_subcommand("show", "summarise a profile file");
-    show->add_option("FILE", args.file)->required();
+    show->add_option("FILE", args.file, "the profile file")->required();
     show->callback([&] { args.run = [&] { ShowProfile(args.file, std::cout); }; });
 
-    auto* toJson = profile->add_subcommand("to-json", "print a profile args.file as JSON");
-    toJson->add_option("FILE", args.file)->required();
+    auto* toJson = profile->add_subcommand("to-json", "print a profile file as JSON");
+    toJson->add_option("FILE", args.file, "the profile file")->required();
     toJson->callback([&] { args.run = [&] { PrintProfileJson(args.file, std::cout); }; });
 
-    auto* fromJson = profile->add_subcommand("from-json", "write a profile args.file from JSON");
-    fromJson->add_option("JSON_FILE", args.jsonFile)->required();
-    fromJson->add_option("OUT_FILE", args.outFile)->required();
+    auto* fromJson = profile->add_subcommand("from-json", "write a profile file from a JSON file");
+    fromJson->add_option("JSON_FILE", args.jsonFile, "the JSON file to read")->required();
+    fromJson->add_option("OUT_FILE", args.outFile, "the profile file to write")->required();
     fromJson->callback(
         [&] { args.run = [&] { WriteProfileFromJson(args.jsonFile, args.outFile); }; });
 
     auto* image = app.add_subcommand("image", "write the device image of a profile file");
-    image->add_option("FILE", args.file)->required();
+    image->add_option("FILE", args.file, "the profile file")->required();
     image->add_option("--slot", args.image.slot, "profile number 1-5 the image is for")
         ->check(CLI::Range(1, 5));
     image->add_flag("--hex", args.image.hex, "print as hex instead of raw bytes");
@@ -210,7 +214,7 @@ void AddMacroCommands(CLI::App& app, Arguments& args) {
         args.run = [&] { ListMacros(MacroFolderPath(ProgramFolder(args.global)), std::cout); };
     });
     auto* show = macro->add_subcommand("show", "show one macro's events");
-    show->add_option("NAME_OR_ID", args.macroNameOrId)->required();
+    show->add_option("NAME_OR_ID", args.macroNameOrId, "the macro's name or id")->required();
     show->callback([&] {
         args.run = [&] {
             ShowMacro(MacroFolderPath(ProgramFolder(args.global)), args.macroNameOrId, std::cout);
@@ -222,8 +226,11 @@ void AddSimCommands(CLI::App& app, Arguments& args) {
     auto* simCommand = app.add_subcommand("sim", "inspect or change the virtual mouse");
     simCommand->require_subcommand(1);
 
-    auto* image = simCommand->add_subcommand("image", "write the image it holds for profile N");
-    image->add_option("N", args.simImage)->required()->check(CLI::Range(1, 5));
+    auto* image = simCommand->add_subcommand(
+        "image", "write the device image the virtual mouse holds for profile N");
+    image->add_option("N", args.simImage, "profile number 1-5")
+        ->required()
+        ->check(CLI::Range(1, 5));
     image->callback([&] {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
@@ -232,10 +239,12 @@ void AddSimCommands(CLI::App& app, Arguments& args) {
         };
     });
 
-    auto* set = simCommand->add_subcommand(
-        "set", "firmware W | active N | quality Q | unplugged 0|1 | busy K");
-    set->add_option("WHAT", args.simWhat)->required();
-    set->add_option("VALUE", args.simValue)->required();
+    auto* set = simCommand->add_subcommand("set", "set one value of the virtual mouse");
+    set->add_option("WHAT", args.simWhat,
+                    "firmware (version word), active (profile 1-5), quality (0-255), unplugged "
+                    "(0 or 1) or busy (how many status reads answer busy)")
+        ->required();
+    set->add_option("VALUE", args.simValue, "the new value")->required();
     set->callback([&] {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
@@ -254,6 +263,8 @@ int RunOrvexctl(int argc, char** argv) {
                  "use the virtual mouse; with =STATE_FILE it is kept in that file");
     app.add_option("--config-dir", args.global.configDir,
                    "the program folder holding Profiles/ and Macros/");
+    app.add_flag("--verbose", args.global.verbose,
+                 "log every exchange with the mouse to stderr (as ORVEX_DEBUG=1 does)");
     app.require_subcommand(1);
 
     AddDeviceCommands(app, args);
@@ -269,6 +280,8 @@ int RunOrvexctl(int argc, char** argv) {
         return code == 0 ? 0 : static_cast<int>(ExitCode::UsageOrInput);
     }
 
+    StreamLog log(stderr, args.global.verbose || DebugLogRequested());
+    args.global.log = &log;
     try {
         if (args.run) {
             args.run();

@@ -67,10 +67,14 @@ void SaveLift(DeviceLink& link, int distance, std::ostream& out) {
     out << "lift distance " << int{clamped} << " saved\n";
 }
 
-void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostream& out) {
+void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostream& out, Log& log) {
     RequireMouse(link);
-    // The analysis dialog ignores this result too: a dropped start shows up as a poor reading.
-    StartSurfaceAnalysis(link);
+    // The analysis dialog goes on after a failed start too: a dropped start shows up as a poor
+    // reading.
+    if (StartSurfaceAnalysis(link) != DeviceResult::Done) {
+        LogLine(&log, "orvexctl",
+                "starting the surface analysis failed; reading the quality anyway");
+    }
     if (options.wait) {
         for (int remaining = kSurfaceCountdownSeconds; remaining > 0; --remaining) {
             if (options.countdown) {

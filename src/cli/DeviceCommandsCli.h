@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "core/device/DeviceLink.h"
+#include "core/log/Log.h"
 
 namespace orvex::cli {
 
@@ -18,7 +19,8 @@ struct SurfaceOptions {
     bool wait = true;
     std::ostream* countdown = nullptr;  // where the seconds left are shown, if anywhere
 };
-void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostream& out);
+// A start command the mouse did not confirm is only logged: the reading that follows shows it.
+void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostream& out, Log& log);
 
 // Opens the mouse unless the link already has it; throws "mouse not found" otherwise.
 void RequireMouse(DeviceLink& link);

@@ -29,7 +29,7 @@ bool WantsRealTime() {
 
 }  // namespace
 
-DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
+DeviceSession::DeviceSession(const DeviceTarget& target, Log& log) : target_(target), log_(log) {
     if (target.kind == DeviceTarget::Kind::RealMouse) {
         clock_ = std::make_unique<SteadyClock>();
         auto hidraw = std::make_unique<platform::HidrawTransport>();
@@ -51,7 +51,12 @@ DeviceSession::DeviceSession(const DeviceTarget& target) : target_(target) {
         }
         transport_ = std::make_unique<sim::VirtualMouseTransport>(*mouse_);
     }
-    link_ = std::make_unique<DeviceLink>(*transport_, *clock_);
+    HidTransport* linked = transport_.get();
+    if (log.Enabled()) {
+        logging_ = std::make_unique<LoggingTransport>(*transport_, log);
+        linked = logging_.get();
+    }
+    link_ = std::make_unique<DeviceLink>(*linked, *clock_);
 }
 
 DeviceSession::~DeviceSession() {

@@ -7,6 +7,8 @@
 
 #include "core/device/DeviceLink.h"
 #include "core/device/HidTransport.h"
+#include "core/device/LoggingTransport.h"
+#include "core/log/Log.h"
 #include "platform/linux/FileLock.h"
 #include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouse.h"
@@ -24,15 +26,17 @@ struct DeviceTarget {
 // One command's link to the mouse. For a virtual mouse kept in a file, the file is locked for the
 // session and written back by Finish, so a command sees and leaves one consistent mouse.
 // The virtual mouse runs in virtual time (its firmware needs no settling), unless the environment
-// sets ORVEX_SIM_REAL_TIME=1 to feel the real mouse's waits.
+// sets ORVEX_SIM_REAL_TIME=1 to feel the real mouse's waits. When the log is enabled, every
+// exchange with the mouse is written to it.
 class DeviceSession {
   public:
-    explicit DeviceSession(const DeviceTarget& target);
+    DeviceSession(const DeviceTarget& target, Log& log);
     ~DeviceSession();
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
 
     DeviceLink& link() { return *link_; }
+    Log& log() { return log_; }
 
     // The virtual mouse, or null for the real one.
     sim::VirtualMouse* virtualMouse() { return mouse_.get(); }
@@ -46,10 +50,12 @@ class DeviceSession {
 
   private:
     DeviceTarget target_;
+    Log& log_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<sim::VirtualMouse> mouse_;
     std::unique_ptr<HidTransport> transport_;
     platform::HidrawTransport* hidraw_ = nullptr;  // transport_ when it is the real one
+    std::unique_ptr<LoggingTransport> logging_;    // around transport_ when the log is enabled
     std::unique_ptr<DeviceLink> link_;
     std::unique_ptr<platform::FileLock> lock_;
 };

@@ -113,9 +113,17 @@ void WriteDeviceImage(const std::filesystem::path& path, const ImageOptions& opt
 }
 
 void ApplySlotProfiles(DeviceLink& link, const std::filesystem::path& programDataFolder,
-                       int activeSlot, std::ostream& out, std::ostream* progress) {
+                       int activeSlot, std::ostream& out, std::ostream* progress, Log& log) {
     CheckSlotNumber(activeSlot);
     const SlotProfiles slots = LoadSlotProfiles(programDataFolder);
+    for (std::size_t i = 0; i < slots.records.size(); ++i) {
+        if (slots.loadStatus[i] != ProfileLoadStatus::Loaded) {
+            LogLine(&log, "orvexctl",
+                    "slot " + std::to_string(i + 1) + ": " + slots.records[i].filePath.string() +
+                        ": " + ProfileLoadStatusName(slots.loadStatus[i]) +
+                        "; uploading its defaults");
+        }
+    }
     RequireMouse(link);
 
     ProgressBar bar(progress, kSlotCount);

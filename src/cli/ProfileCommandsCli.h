@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "core/device/DeviceLink.h"
+#include "core/log/Log.h"
 #include "core/profiles/ProfileRecord.h"
 
 namespace orvex::cli {
@@ -25,8 +26,9 @@ void WriteDeviceImage(const std::filesystem::path& path, const ImageOptions& opt
                       std::ostream& out);
 
 // Uploads the five slot profiles of the program folder and makes `activeSlot` (1..5) active.
-// `progress` (may be null) shows a bar while the slots go out.
+// `progress` (may be null) shows a bar while the slots go out. A slot file that does not load
+// leaves its slot at the defaults, as in the window; the log says which and why.
 void ApplySlotProfiles(DeviceLink& link, const std::filesystem::path& programDataFolder,
-                       int activeSlot, std::ostream& out, std::ostream* progress);
+                       int activeSlot, std::ostream& out, std::ostream* progress, Log& log);
 
 }  // namespace orvex::cli

@@ -1,11 +1,16 @@
 #include "cli/ProfileJson.h"
 
+#include <array>
+#include <concepts>
 #include <functional>
 #include <limits>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/ExitCode.h"
+#include "core/profiles/ProfileFields.h"
 #include "core/text/Utf.h"
 
 namespace orvex::cli {
@@ -62,8 +67,12 @@ const json& RequireObject(const json& value, const std::string& key) {
     return value;
 }
 
-// Calls `read` for every member of `object`; a member without a reader is an unknown key.
-template <typename Readers>
+using Reader = std::function<void(const json&, const std::string&)>;
+
+// Readers for the members of one JSON object by key, each storing into the field it was made for.
+using Readers = std::map<std::string, Reader, std::less<>>;
+
+// Calls the reader of every member of `object`; a member without a reader is an unknown key.
 void ReadMembers(const json& object, const std::string& prefix, const Readers& readers) {
     for (const auto& [name, value] : object.items()) {
         const std::string key = prefix.empty() ? name : prefix + "." + name;
@@ -75,170 +84,187 @@ void ReadMembers(const json& object, const std::string& prefix, const Readers& r
     }
 }
 
-using Reader = std::function<void(const json&, const std::string&)>;
-
 template <typename T>
 Reader IntegerInto(T& field) {
     return
         [&field](const json& value, const std::string& key) { field = ReadInteger<T>(value, key); };
 }
 
-ordered_json EventToJson(const CMacroEvent& event) {
-    return {{"type", event.type},
-            {"code", event.code},
-            {"release", event.release},
-            {"delay", event.delay}};
-}
+// orvexctl writes a resolution step as the pair [x, y] rather than as an object.
+template <typename Item>
+constexpr bool kWrittenAsPair = MaybeConst<Item, ResolutionStep>;
 
-ordered_json MacroToJson(const ProfileMacro& macro) {
-    ordered_json events = ordered_json::array();
-    for (const CMacroEvent& event : macro.events) {
-        events.push_back(EventToJson(event));
+template <typename Item>
+ordered_json ItemToJson(const Item& item);
+
+// Puts every field it visits into one JSON object, under the field's key.
+class JsonWriter {
+  public:
+    explicit JsonWriter(ordered_json& object) : object_(object) {}
+
+    void operator()(std::string_view key, const std::u16string& text) { Put(key, ToUtf8(text)); }
+
+    template <std::integral T>
+    void operator()(std::string_view key, T value) {
+        Put(key, value);
     }
-    return {{"id", macro.id}, {"name", ToUtf8(macro.name)}, {"events", events}};
+
+    void operator()(std::string_view key, SignExtendedByte<const std::uint8_t> field) {
+        Put(key, field.value);
+    }
+
+    template <typename Numbers>
+    void operator()(std::string_view key, NumberTexts<Numbers> field) {
+        Put(key, field.values);
+    }
+
+    template <typename Item, std::size_t N>
+    void operator()(std::string_view key, const std::array<Item, N>& items) {
+        PutList(key, items);
+    }
+
+    template <typename Item>
+    void operator()(std::string_view key, const std::vector<Item>& items) {
+        PutList(key, items);
+    }
+
+  private:
+    template <typename Items>
+    void PutList(std::string_view key, const Items& items) {
+        ordered_json list = ordered_json::array();
+        for (const auto& item : items) {
+            list.push_back(ItemToJson(item));
+        }
+        Put(key, std::move(list));
+    }
+
+    void Put(std::string_view key, ordered_json value) {
+        object_[std::string(key)] = std::move(value);
+    }
+
+    ordered_json& object_;
+};
+
+template <typename Item>
+ordered_json ItemToJson(const Item& item) {
+    ordered_json object = ordered_json::object();
+    VisitItemFields(item, JsonWriter(object));
+    if constexpr (kWrittenAsPair<Item>) {
+        ordered_json pair = ordered_json::array();
+        for (const auto& value : object) {
+            pair.push_back(value);
+        }
+        return pair;
+    }
+    return object;
 }
 
-CMacroEvent EventFromJson(const json& value, const std::string& key) {
-    CMacroEvent event;
-    const std::map<std::string, Reader> readers{
-        {"type", IntegerInto(event.type)},
-        {"code", IntegerInto(event.code)},
-        {"release", IntegerInto(event.release)},
-        {"delay", IntegerInto(event.delay)},
-    };
-    ReadMembers(RequireObject(value, key), key, readers);
-    return event;
-}
+template <typename Item>
+void ReadItem(const json& value, const std::string& key, std::size_t position, Item& item);
 
-ProfileMacro MacroFromJson(const json& value, const std::string& key) {
-    ProfileMacro macro;
-    const std::map<std::string, Reader> readers{
-        {"id", IntegerInto(macro.id)},
-        {"name", [&](const json& v, const std::string& k) { macro.name = ReadString(v, k); }},
-        {"events",
-         [&](const json& v, const std::string& k) {
-             RequireArray(v, k, 0);
-             for (std::size_t i = 0; i < v.size(); ++i) {
-                 macro.events.push_back(EventFromJson(v[i], k + "[" + std::to_string(i) + "]"));
-             }
-         }},
-    };
-    ReadMembers(RequireObject(value, key), key, readers);
-    return macro;
-}
+// Makes a reader for every field it visits.
+class ReaderMaker {
+  public:
+    explicit ReaderMaker(Readers& readers) : readers_(readers) {}
 
-void BindingFromJson(const json& value, const std::string& key, std::size_t position,
-                     ButtonBinding& binding) {
-    std::uint8_t button = binding.button;
-    const std::map<std::string, Reader> readers{
-        {"button", IntegerInto(button)},
-        {"code", IntegerInto(binding.code)},
-        {"param", IntegerInto(binding.param)},
-    };
-    ReadMembers(RequireObject(value, key), key, readers);
-    if (button != position) {
+    void operator()(std::string_view key, std::u16string& text) {
+        Add(key, [&text](const json& v, const std::string& k) { text = ReadString(v, k); });
+    }
+
+    template <std::integral T>
+    void operator()(std::string_view key, T& field) {
+        Add(key, IntegerInto(field));
+    }
+
+    void operator()(std::string_view key, SignExtendedByte<std::uint8_t> field) {
+        Add(key, IntegerInto(field.value));
+    }
+
+    template <typename Number, std::size_t N>
+    void operator()(std::string_view key, NumberTexts<std::array<Number, N>> field) {
+        Add(key, [&numbers = field.values](const json& v, const std::string& k) {
+            RequireArray(v, k, N);
+            for (std::size_t i = 0; i < N; ++i) {
+                numbers[i] = ReadInteger<Number>(v[i], ItemKey(k, i));
+            }
+        });
+    }
+
+    template <typename Item, std::size_t N>
+    void operator()(std::string_view key, std::array<Item, N>& items) {
+        Add(key, [&items](const json& v, const std::string& k) {
+            RequireArray(v, k, N);
+            for (std::size_t i = 0; i < N; ++i) {
+                ReadItem(v[i], ItemKey(k, i), i, items[i]);
+            }
+        });
+    }
+
+    template <typename Item>
+    void operator()(std::string_view key, std::vector<Item>& items) {
+        Add(key, [&items](const json& v, const std::string& k) {
+            RequireArray(v, k, 0);
+            items.clear();
+            for (std::size_t i = 0; i < v.size(); ++i) {
+                Item item;
+                ReadItem(v[i], ItemKey(k, i), i, item);
+                items.push_back(item);
+            }
+        });
+    }
+
+  private:
+    static std::string ItemKey(const std::string& key, std::size_t index) {
+        return key + "[" + std::to_string(index) + "]";
+    }
+
+    void Add(std::string_view key, Reader reader) {
+        readers_.emplace(std::string(key), std::move(reader));
+    }
+
+    Readers& readers_;
+};
+
+// What an item must satisfy beyond its fields' ranges: a binding names its own position.
+template <typename Item>
+void CheckItem(const std::string&, std::size_t, const Item&) {}
+
+void CheckItem(const std::string& key, std::size_t position, const ButtonBinding& binding) {
+    if (binding.button != position) {
         Fail(key + ".button", "must be " + std::to_string(position) + ", its position");
+    }
+}
+
+template <typename Item>
+void ReadItem(const json& value, const std::string& key, std::size_t position, Item& item) {
+    if constexpr (kWrittenAsPair<Item>) {
+        std::size_t fieldCount = 0;
+        VisitItemFields(item, [&](std::string_view, auto&) { ++fieldCount; });
+        const json& values = RequireArray(value, key, fieldCount);
+        std::size_t next = 0;
+        VisitItemFields(item, [&](std::string_view, auto& field) {
+            field = ReadInteger<std::remove_reference_t<decltype(field)>>(values[next++], key);
+        });
+    } else {
+        Readers readers;
+        VisitItemFields(item, ReaderMaker(readers));
+        ReadMembers(RequireObject(value, key), key, readers);
+        CheckItem(key, position, item);
     }
 }
 
 }  // namespace
 
 ordered_json ProfileToJson(const ProfileRecord& record) {
-    ordered_json steps = ordered_json::array();
-    for (const ResolutionStep& step : record.resolutionSteps) {
-        steps.push_back({step.x, step.y});
-    }
-    ordered_json buttons = ordered_json::array();
-    for (const ButtonBinding& binding : record.buttons) {
-        buttons.push_back(
-            {{"button", binding.button}, {"code", binding.code}, {"param", binding.param}});
-    }
-    ordered_json macros = ordered_json::array();
-    for (const ProfileMacro& macro : record.buttonMacros) {
-        macros.push_back(MacroToJson(macro));
-    }
-    return {
-        {"name", ToUtf8(record.name)},
-        {"enabled", record.enabled},
-        {"reservedWord", record.reservedWord},
-        {"reportInterval", record.reportInterval},
-        {"doubleClickSetting", record.doubleClickSetting},
-        {"scrollLines", record.scrollLines},
-        {"scrollByLines", record.scrollByLines},
-        {"scrollByPage", record.scrollByPage},
-        {"accelerationEnabled", record.accelerationEnabled},
-        {"xySeparate", record.xySeparate},
-        {"definedModeEnabled", record.definedModeEnabled},
-        {"sensorHeaderByte", record.sensorHeaderByte},
-        {"resolutionSteps", steps},
-        {"pointerSpeed", record.pointerSpeed},
-        {"definedModeValue", record.definedModeValue},
-        {"angleSnap", record.angleSnap},
-        {"liftDistance", record.liftDistance},
-        {"surfaceQuality", record.surfaceQuality},
-        {"zoneColours", record.zoneColours},
-        {"lightingZones", record.lightingZones},
-        {"lightingEffect", record.lightingEffect},
-        {"buttons", buttons},
-        {"buttonMacros", macros},
-    };
+    ordered_json object = ordered_json::object();
+    VisitProfileFields(record, JsonWriter(object));
+    return object;
 }
 
 ProfileRecord ProfileFromJson(const json& document) {
     ProfileRecord record = MakeDefaultProfile();
-    const std::map<std::string, Reader> readers{
-        {"name", [&](const json& v, const std::string& k) { record.name = ReadString(v, k); }},
-        {"enabled", IntegerInto(record.enabled)},
-        {"reservedWord", IntegerInto(record.reservedWord)},
-        {"reportInterval", IntegerInto(record.reportInterval)},
-        {"doubleClickSetting", IntegerInto(record.doubleClickSetting)},
-        {"scrollLines", IntegerInto(record.scrollLines)},
-        {"scrollByLines", IntegerInto(record.scrollByLines)},
-        {"scrollByPage", IntegerInto(record.scrollByPage)},
-        {"accelerationEnabled", IntegerInto(record.accelerationEnabled)},
-        {"xySeparate", IntegerInto(record.xySeparate)},
-        {"definedModeEnabled", IntegerInto(record.definedModeEnabled)},
-        {"sensorHeaderByte", IntegerInto(record.sensorHeaderByte)},
-        {"resolutionSteps",
-         [&](const json& v, const std::string& k) {
-             RequireArray(v, k, kResolutionStepCount);
-             for (std::size_t i = 0; i < kResolutionStepCount; ++i) {
-                 const std::string stepKey = k + "[" + std::to_string(i) + "]";
-                 const json& pair = RequireArray(v[i], stepKey, 2);
-                 record.resolutionSteps[i].x = ReadInteger<std::int16_t>(pair[0], stepKey);
-                 record.resolutionSteps[i].y = ReadInteger<std::int16_t>(pair[1], stepKey);
-             }
-         }},
-        {"pointerSpeed", IntegerInto(record.pointerSpeed)},
-        {"definedModeValue", IntegerInto(record.definedModeValue)},
-        {"angleSnap", IntegerInto(record.angleSnap)},
-        {"liftDistance", IntegerInto(record.liftDistance)},
-        {"surfaceQuality", IntegerInto(record.surfaceQuality)},
-        {"zoneColours",
-         [&](const json& v, const std::string& k) {
-             RequireArray(v, k, kLightingZoneCount);
-             for (std::size_t i = 0; i < kLightingZoneCount; ++i) {
-                 record.zoneColours[i] =
-                     ReadInteger<std::uint32_t>(v[i], k + "[" + std::to_string(i) + "]");
-             }
-         }},
-        {"lightingZones", IntegerInto(record.lightingZones)},
-        {"lightingEffect", IntegerInto(record.lightingEffect)},
-        {"buttons",
-         [&](const json& v, const std::string& k) {
-             RequireArray(v, k, kButtonCount);
-             for (std::size_t i = 0; i < kButtonCount; ++i) {
-                 BindingFromJson(v[i], k + "[" + std::to_string(i) + "]", i, record.buttons[i]);
-             }
-         }},
-        {"buttonMacros",
-         [&](const json& v, const std::string& k) {
-             RequireArray(v, k, kButtonCount);
-             for (std::size_t i = 0; i < kButtonCount; ++i) {
-                 record.buttonMacros[i] = MacroFromJson(v[i], k + "[" + std::to_string(i) + "]");
-             }
-         }},
-    };
+    Readers readers;
+    VisitProfileFields(record, ReaderMaker(readers));
     ReadMembers(RequireObject(document, "(document)"), "", readers);
     return record;
 }

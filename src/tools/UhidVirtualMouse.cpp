@@ -9,8 +9,8 @@ namespace {
 
 constexpr const char* kDeviceName = "ORVEX SK Virtual Mouse";
 
-platform::UhidDeviceIdentity SpecOf(std::span<const std::uint8_t> descriptor,
-                                    std::vector<platform::UhidFeatureReport> featureReports) {
+platform::UhidDeviceIdentity IdentityOf(std::span<const std::uint8_t> descriptor,
+                                        std::vector<platform::UhidFeatureReport> featureReports) {
     platform::UhidDeviceIdentity identity;
     identity.name = kDeviceName;
     identity.vendorId = kOrvexVendorId;
@@ -76,10 +76,10 @@ bool UhidVirtualMouse::Plug(std::string& error) {
     };
     // The real mouse lists its pointer interface first; discovery has to pass over it.
     const Planned planned[] = {
-        {sim::VirtualMouseTransport::kPointerPath, SpecOf(sim::PointerReportDescriptor(), {})},
+        {sim::VirtualMouseTransport::kPointerPath, IdentityOf(sim::PointerReportDescriptor(), {})},
         {sim::VirtualMouseTransport::kCommandPath,
-         SpecOf(sim::CommandReportDescriptor(),
-                {{kFeatureReportId, kFeatureReportSize}, {kBulkReportId, kBulkReportSize}})},
+         IdentityOf(sim::CommandReportDescriptor(),
+                    {{kFeatureReportId, kFeatureReportSize}, {kBulkReportId, kBulkReportSize}})},
     };
     for (const Planned& plan : planned) {
         Interface interface;

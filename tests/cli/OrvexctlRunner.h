@@ -12,8 +12,10 @@ struct CommandOutput {
     std::string err;
 };
 
-// Runs the built orvexctl with the given arguments and collects what it printed.
-CommandOutput RunOrvexctlBinary(const std::vector<std::string>& arguments);
+// Runs the built orvexctl with the given arguments and collects what it printed. The program runs
+// without ORVEX_DEBUG unless `environment` ("NAME=VALUE" entries) sets it.
+CommandOutput RunOrvexctlBinary(const std::vector<std::string>& arguments,
+                                const std::vector<std::string>& environment = {});
 
 // A fresh folder under the system's temporary folder, removed with the object.
 class TempFolder {

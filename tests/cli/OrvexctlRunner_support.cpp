@@ -20,9 +20,14 @@ std::string Quote(const std::string& argument) {
 
 }  // namespace
 
-CommandOutput RunOrvexctlBinary(const std::vector<std::string>& arguments) {
+CommandOutput RunOrvexctlBinary(const std::vector<std::string>& arguments,
+                                const std::vector<std::string>& environment) {
     TempFolder capture;
-    std::string command = Quote(ORVEXCTL_PATH);
+    std::string command = "env -u ORVEX_DEBUG";
+    for (const std::string& assignment : environment) {
+        command += " " + Quote(assignment);
+    }
+    command += " " + Quote(ORVEXCTL_PATH);
     for (const std::string& argument : arguments) {
         command += " " + Quote(argument);
     }

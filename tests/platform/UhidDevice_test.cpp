@@ -39,7 +39,7 @@ class RecordingFirmware final : public HidDevice {
     std::vector<std::vector<std::uint8_t>> gets;
 };
 
-UhidDeviceIdentity MouseSpec() {
+UhidDeviceIdentity VirtualMouseIdentity() {
     UhidDeviceIdentity identity;
     identity.name = "ORVEX SK Virtual Mouse";
     identity.vendorId = 0x2A3C;
@@ -57,7 +57,7 @@ class UhidDeviceTest : public ::testing::Test {
         ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
         kernel_ = UniqueFd(fds[0]);
         std::string error;
-        device_ = UhidDevice::CreateOn(UniqueFd(fds[1]), MouseSpec(), firmware_, error);
+        device_ = UhidDevice::CreateOn(UniqueFd(fds[1]), VirtualMouseIdentity(), firmware_, error);
         ASSERT_NE(device_, nullptr) << error;
         device_->SetLog([this](std::string_view line) { log_.emplace_back(line); });
         created_ = Receive();
@@ -120,7 +120,7 @@ TEST_F(UhidDeviceTest, CreatesTheDeviceWithItsIdsAndDescriptorAndDestroysItOnDes
     EXPECT_EQ(create.vendor, 0x2A3Cu);
     EXPECT_EQ(create.product, 0x3B19u);
     const std::vector<std::uint8_t> descriptor(create.rd_data, create.rd_data + create.rd_size);
-    EXPECT_EQ(descriptor, MouseSpec().reportDescriptor);
+    EXPECT_EQ(descriptor, VirtualMouseIdentity().reportDescriptor);
 
     device_.reset();
     EXPECT_EQ(Receive()->type, UHID_DESTROY);

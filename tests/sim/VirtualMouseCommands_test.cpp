@@ -186,17 +186,17 @@ INSTANTIATE_TEST_SUITE_P(
                      200ms},
         RejectedCase{"UnknownCommand",
                      [](DeviceLink& link) {
-                         return CommandExchange(link, CommandSpec{0x09, 0, 30ms}).has_value();
+                         return CommandExchange(link, DeviceCommand{0x09, 0, 30ms}).has_value();
                      },
                      30ms},
         RejectedCase{"UnknownSurfaceSubCommand",
                      [](DeviceLink& link) {
-                         return CommandExchange(link, CommandSpec{0x05, 0x03, 10ms}).has_value();
+                         return CommandExchange(link, DeviceCommand{0x05, 0x03, 10ms}).has_value();
                      },
                      10ms},
         RejectedCase{"UploadCommandOnTheCommandReport",
                      [](DeviceLink& link) {
-                         return CommandExchange(link, CommandSpec{0x08, 0, 60ms}).has_value();
+                         return CommandExchange(link, DeviceCommand{0x08, 0, 60ms}).has_value();
                      },
                      60ms}),
     CaseName());

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/buttons/VirtualKeys.h"
+
 namespace orvex {
 namespace {
 
@@ -9,33 +11,33 @@ namespace {
 // main-block twins.
 char16_t PunctuationName(int virtualKey) {
     switch (virtualKey) {
-        case 106:
+        case vk::kMultiply:
             return u'*';
-        case 107:
-        case 187:
+        case vk::kAdd:
+        case vk::kEquals:
             return u'+';
-        case 109:
-        case 189:
+        case vk::kSubtract:
+        case vk::kMinus:
             return u'-';
-        case 110:
-        case 190:
+        case vk::kDecimal:
+        case vk::kPeriod:
             return u'.';
-        case 111:
-        case 191:
+        case vk::kDivide:
+        case vk::kSlash:
             return u'/';
-        case 186:
+        case vk::kSemicolon:
             return u';';
-        case 188:
+        case vk::kComma:
             return u',';
-        case 192:
+        case vk::kGrave:
             return u'`';
-        case 219:
+        case vk::kLeftBracket:
             return u'[';
-        case 220:
+        case vk::kBackslash:
             return u'\\';
-        case 221:
+        case vk::kRightBracket:
             return u']';
-        case 222:
+        case vk::kApostrophe:
             return u'\'';
         default:
             return 0;
@@ -44,93 +46,93 @@ char16_t PunctuationName(int virtualKey) {
 
 std::u16string_view WordName(int virtualKey) {
     switch (virtualKey) {
-        case 1:
+        case vk::kLeftButton:
             return u"Left Button";
-        case 2:
+        case vk::kRightButton:
             return u"Right Button";
-        case 4:
+        case vk::kMiddleButton:
             return u"Middle Button";
-        case 8:
+        case vk::kBack:
             return u"BACK";
-        case 9:
+        case vk::kTab:
             return u"TAB";
-        case 12:
+        case vk::kClear:
             return u"CLEAR";
-        case 13:
+        case vk::kReturn:
             return u"ENTER";
-        case 19:
+        case vk::kPause:
             return u"PAUSE";
-        case 20:
+        case vk::kCapsLock:
             return u"CAPS LOCK";
-        case 27:
+        case vk::kEscape:
             return u"ESC";
-        case 32:
+        case vk::kSpace:
             return u"SPACE";
-        case 33:
+        case vk::kPageUp:
             return u"PAGE UP";
-        case 34:
+        case vk::kPageDown:
             return u"PAGE DOWN";
-        case 35:
+        case vk::kEnd:
             return u"END";
-        case 36:
+        case vk::kHome:
             return u"HOME";
-        case 37:
+        case vk::kLeft:
             return u"LEFT ARROW";
-        case 38:
+        case vk::kUp:
             return u"UP ARROW ";
-        case 39:
+        case vk::kRight:
             return u"RIGHT ARROW";
-        case 40:
+        case vk::kDown:
             return u"DOWN ARROW";
-        case 41:
+        case vk::kSelect:
             return u"SELECT";
-        case 42:
+        case vk::kPrint:
             return u"PRINT";
-        case 43:
+        case vk::kExecute:
             return u"EXECUTE";
-        case 44:
+        case vk::kPrintScreen:
             return u"PRINT SCREEN";
-        case 45:
+        case vk::kInsert:
             return u"INS";
-        case 46:
+        case vk::kDelete:
             return u"DEL";
-        case 47:
+        case vk::kHelp:
             return u"HELP";
-        case 91:
+        case vk::kLeftWindows:
             return u"Left Window";
-        case 92:
+        case vk::kRightWindows:
             return u"Right Window";
-        case 93:
+        case vk::kApps:
             return u"Application";
-        case 144:
+        case vk::kNumLock:
             return u"NUM LOCK";
-        case 145:
+        case vk::kScrollLock:
             return u"SCROLL LOCK";
-        case 160:
+        case vk::kLeftShift:
             return u"Left SHIFT";
-        case 161:
+        case vk::kRightShift:
             return u"Right SHIFT";
-        case 162:
+        case vk::kLeftControl:
             return u"Left CONTROL";
-        case 163:
+        case vk::kRightControl:
             return u"Right CONTROL";
-        case 164:
+        case vk::kLeftAlt:
             return u"Left ALT";
-        case 165:
+        case vk::kRightAlt:
             return u"Right ALT";
         // The browser-back key had no name of its own; it follows its neighbours "Browser
         // Forward" and "Browser Refresh".
-        case 166:
+        case vk::kBrowserBack:
             return u"Browser Back";
-        case 167:
+        case vk::kBrowserForward:
             return u"Browser Forward";
-        case 168:
+        case vk::kBrowserRefresh:
             return u"Browser Refresh";
-        case 174:
+        case vk::kVolumeDown:
             return u"Volume Down";
-        case 175:
+        case vk::kVolumeUp:
             return u"Volume Up ";
-        case 255:
+        case vk::kFn:
             return u"Fn";
         default:
             return {};
@@ -150,17 +152,17 @@ std::u16string FunctionKeyName(int number) {
 
 std::u16string GetKeyName(int virtualKey) {
     // Top-row and numeric-pad digits have the same names.
-    if (virtualKey >= 48 && virtualKey <= 57) {
-        return std::u16string(1, static_cast<char16_t>(u'0' + (virtualKey - 48)));
+    if (virtualKey >= vk::kDigit0 && virtualKey <= vk::kDigit9) {
+        return std::u16string(1, static_cast<char16_t>(u'0' + (virtualKey - vk::kDigit0)));
     }
-    if (virtualKey >= 96 && virtualKey <= 105) {
-        return std::u16string(1, static_cast<char16_t>(u'0' + (virtualKey - 96)));
+    if (virtualKey >= vk::kNumpad0 && virtualKey <= vk::kNumpad9) {
+        return std::u16string(1, static_cast<char16_t>(u'0' + (virtualKey - vk::kNumpad0)));
     }
-    if (virtualKey >= 65 && virtualKey <= 90) {
+    if (virtualKey >= vk::kLetterA && virtualKey <= vk::kLetterZ) {
         return std::u16string(1, static_cast<char16_t>(virtualKey));
     }
-    if (virtualKey >= 112 && virtualKey <= 135) {
-        return FunctionKeyName(virtualKey - 111);
+    if (virtualKey >= vk::kF1 && virtualKey <= vk::kF24) {
+        return FunctionKeyName(virtualKey - vk::kF1 + 1);
     }
     if (const char16_t mark = PunctuationName(virtualKey); mark != 0) {
         return std::u16string(1, mark);

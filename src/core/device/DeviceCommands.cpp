@@ -12,7 +12,7 @@ DeviceResult ResultOf(const std::optional<FeatureReport>& reply) {
 
 }  // namespace
 
-std::optional<FeatureReport> CommandExchange(DeviceLink& link, const CommandSpec& command,
+std::optional<FeatureReport> CommandExchange(DeviceLink& link, const DeviceCommand& command,
                                              std::uint8_t parameter) {
     const FeatureReport request =
         FeatureReport::Command(command.code, command.subCommand, parameter);

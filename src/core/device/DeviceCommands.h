@@ -13,7 +13,7 @@ namespace orvex {
 // sensor commands wait their time regardless, as the firmware may have taken the report anyway.
 enum class WaitRule { AfterSuccessfulWrite, AlsoAfterFailedWrite };
 
-struct CommandSpec {
+struct DeviceCommand {
     std::uint8_t code = 0;
     std::uint8_t subCommand = 0;
     Milliseconds wait{0};
@@ -21,20 +21,20 @@ struct CommandSpec {
 };
 
 namespace commands {
-inline constexpr CommandSpec kReadFirmwareVersion{0x02, 0, Milliseconds{50},
+inline constexpr DeviceCommand kReadFirmwareVersion{0x02, 0, Milliseconds{50},
+                                                    WaitRule::AfterSuccessfulWrite};
+inline constexpr DeviceCommand kReadActiveProfile{0x03, 0, Milliseconds{10},
                                                   WaitRule::AfterSuccessfulWrite};
-inline constexpr CommandSpec kReadActiveProfile{0x03, 0, Milliseconds{10},
-                                                WaitRule::AfterSuccessfulWrite};
-inline constexpr CommandSpec kSetActiveProfile{0x04, 0, Milliseconds{1500},
-                                               WaitRule::AfterSuccessfulWrite};
-inline constexpr CommandSpec kStartSurfaceAnalysis{0x05, 0x01, Milliseconds{10},
+inline constexpr DeviceCommand kSetActiveProfile{0x04, 0, Milliseconds{1500},
+                                                 WaitRule::AfterSuccessfulWrite};
+inline constexpr DeviceCommand kStartSurfaceAnalysis{0x05, 0x01, Milliseconds{10},
+                                                     WaitRule::AlsoAfterFailedWrite};
+inline constexpr DeviceCommand kReadSurfaceQuality{0x05, 0x02, Milliseconds{10},
                                                    WaitRule::AlsoAfterFailedWrite};
-inline constexpr CommandSpec kReadSurfaceQuality{0x05, 0x02, Milliseconds{10},
+inline constexpr DeviceCommand kTestLiftDistance{0x06, 0x01, Milliseconds{20},
                                                  WaitRule::AlsoAfterFailedWrite};
-inline constexpr CommandSpec kTestLiftDistance{0x06, 0x01, Milliseconds{20},
-                                               WaitRule::AlsoAfterFailedWrite};
-inline constexpr CommandSpec kSaveLiftDistance{0x06, 0x02, Milliseconds{200},
-                                               WaitRule::AlsoAfterFailedWrite};
+inline constexpr DeviceCommand kSaveLiftDistance{0x06, 0x02, Milliseconds{200},
+                                                 WaitRule::AlsoAfterFailedWrite};
 }  // namespace commands
 
 inline constexpr std::uint8_t kProfileCount = 5;
@@ -42,7 +42,7 @@ inline constexpr std::uint8_t kMinLiftDistance = 6;
 inline constexpr std::uint8_t kMaxLiftDistance = 31;
 
 // Request, the command's wait, status poll. The polled report when the device said done.
-std::optional<FeatureReport> CommandExchange(DeviceLink& link, const CommandSpec& command,
+std::optional<FeatureReport> CommandExchange(DeviceLink& link, const DeviceCommand& command,
                                              std::uint8_t parameter = 0);
 
 DeviceReply<std::uint16_t> ReadFirmwareVersion(DeviceLink& link);

@@ -22,6 +22,8 @@ struct HidInterfaceInfo {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
     std::vector<HidUsage> topLevelUsages;
+
+    friend bool operator==(const HidInterfaceInfo&, const HidInterfaceInfo&) = default;
 };
 
 // Why a feature-report transfer failed. The first five classes are transient on the mouse's

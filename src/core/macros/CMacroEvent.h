@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/buttons/VirtualKeys.h"
+
 namespace orvex {
 
 // Event types of a macro.
@@ -11,11 +13,11 @@ inline constexpr std::uint8_t kWheelEventType = 17;
 
 // Codes of mouse-button events: the Windows virtual-key codes of the buttons (166 and 167 are the
 // browser back and forward keys, which the mouse's side buttons stand for).
-inline constexpr std::int16_t kLeftButtonCode = 1;
-inline constexpr std::int16_t kRightButtonCode = 2;
-inline constexpr std::int16_t kMiddleButtonCode = 4;
-inline constexpr std::int16_t kBackButtonCode = 166;
-inline constexpr std::int16_t kForwardButtonCode = 167;
+inline constexpr std::int16_t kLeftButtonCode = vk::kLeftButton;
+inline constexpr std::int16_t kRightButtonCode = vk::kRightButton;
+inline constexpr std::int16_t kMiddleButtonCode = vk::kMiddleButton;
+inline constexpr std::int16_t kBackButtonCode = vk::kBrowserBack;
+inline constexpr std::int16_t kForwardButtonCode = vk::kBrowserForward;
 
 // Codes of wheel events: virtual-key codes assigned to no key, one notch each.
 inline constexpr std::int16_t kWheelUpCode = 151;

@@ -1,125 +1,143 @@
 #include "core/profiles/ProfileFormat.h"
 
-#include <algorithm>
+#include <array>
+#include <concepts>
+#include <string_view>
+
+#include "core/profiles/ProfileFields.h"
 
 namespace orvex {
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kProfileMagic{0x12, 0x06, 0x33, 0x01};
-constexpr std::size_t kEventFileSize = 8;  // type, code, release, delay
 
 // The file keeps the byte sign-extended to 16 bits (0xC8 is written C8 FF).
 std::int16_t SignExtend(std::uint8_t value) {
     return static_cast<std::int16_t>(static_cast<std::int8_t>(value));
 }
 
-void WriteSettings(DataStream& stream, const ProfileRecord& record) {
-    stream.WriteString(record.name);
-    stream.WriteInt32(record.enabled);
-    stream.WriteInt16(record.reservedWord);
-    stream.WriteInt16(record.reportInterval);
-    stream.WriteInt16(record.doubleClickSetting);
-    stream.WriteInt16(record.scrollLines);
-    stream.WriteInt32(record.scrollByLines);
-    stream.WriteInt32(record.scrollByPage);
-    stream.WriteInt32(record.accelerationEnabled);
-    stream.WriteInt32(record.xySeparate);
-    stream.WriteInt32(record.definedModeEnabled);
-    stream.WriteByte(record.sensorHeaderByte);
-    for (const ResolutionStep& step : record.resolutionSteps) {
-        stream.WriteInt16(step.x);
-        stream.WriteInt16(step.y);
-    }
-    stream.WriteByte(record.pointerSpeed);
-    stream.WriteInt16(SignExtend(record.definedModeValue));
-    stream.WriteByte(record.angleSnap);
-    stream.WriteByte(record.liftDistance);
-    stream.WriteInt16(record.surfaceQuality);
-    for (std::uint32_t colour : record.zoneColours) {
-        stream.WriteNumberText(static_cast<std::int32_t>(colour));
-    }
-    stream.WriteInt32(record.lightingZones);
-    stream.WriteInt32(record.lightingEffect);
-}
+// The file form of a plain number: little-endian in the width of its type.
+template <typename T>
+concept FileNumber =
+    std::same_as<T, std::uint8_t> || std::same_as<T, std::int16_t> || std::same_as<T, std::int32_t>;
 
-void ReadSettings(DataStream& stream, ProfileRecord& record) {
-    record.name = stream.ReadString();
-    record.enabled = stream.ReadInt32();
-    record.reservedWord = stream.ReadInt16();
-    record.reportInterval = stream.ReadInt16();
-    record.doubleClickSetting = stream.ReadInt16();
-    record.scrollLines = stream.ReadInt16();
-    record.scrollByLines = stream.ReadInt32();
-    record.scrollByPage = stream.ReadInt32();
-    record.accelerationEnabled = stream.ReadInt32();
-    record.xySeparate = stream.ReadInt32();
-    record.definedModeEnabled = stream.ReadInt32();
-    record.sensorHeaderByte = stream.ReadByte();
-    for (ResolutionStep& step : record.resolutionSteps) {
-        step.x = stream.ReadInt16();
-        step.y = stream.ReadInt16();
-    }
-    record.pointerSpeed = stream.ReadByte();
-    record.definedModeValue = static_cast<std::uint8_t>(stream.ReadInt16() & 0xFF);
-    record.angleSnap = stream.ReadByte();
-    record.liftDistance = stream.ReadByte();
-    record.surfaceQuality = stream.ReadInt16();
-    for (std::uint32_t& colour : record.zoneColours) {
-        colour = static_cast<std::uint32_t>(stream.ReadNumberText());
-    }
-    record.lightingZones = stream.ReadInt32();
-    record.lightingEffect = stream.ReadInt32();
-}
+class FileWriter {
+  public:
+    explicit FileWriter(DataStream& stream) : stream_(stream) {}
 
-void WriteBindings(DataStream& stream, const ProfileRecord& record) {
-    for (const ButtonBinding& binding : record.buttons) {
-        stream.WriteByte(binding.button);
-        stream.WriteByte(binding.code);
-        stream.WriteInt16(binding.param);
-    }
-}
+    void operator()(std::string_view, const std::u16string& text) { stream_.WriteString(text); }
 
-void ReadBindings(DataStream& stream, ProfileRecord& record) {
-    for (ButtonBinding& binding : record.buttons) {
-        binding.button = stream.ReadByte();
-        binding.code = stream.ReadByte();
-        binding.param = stream.ReadInt16();
-    }
-}
-
-void WriteMacros(DataStream& stream, const ProfileRecord& record) {
-    for (const ProfileMacro& macro : record.buttonMacros) {
-        stream.WriteInt32(macro.id);
-        stream.WriteString(macro.name);
-        stream.WriteInt32(static_cast<std::int32_t>(macro.events.size()));
-        for (const CMacroEvent& event : macro.events) {
-            stream.WriteByte(event.type);
-            stream.WriteInt16(event.code);
-            stream.WriteByte(event.release);
-            stream.WriteInt32(event.delay);
+    template <FileNumber T>
+    void operator()(std::string_view, T value) {
+        if constexpr (sizeof(T) == 1) {
+            stream_.WriteByte(value);
+        } else if constexpr (sizeof(T) == 2) {
+            stream_.WriteInt16(value);
+        } else {
+            stream_.WriteInt32(value);
         }
     }
+
+    void operator()(std::string_view, SignExtendedByte<const std::uint8_t> field) {
+        stream_.WriteInt16(SignExtend(field.value));
+    }
+
+    template <typename Numbers>
+    void operator()(std::string_view, NumberTexts<Numbers> field) {
+        for (std::uint32_t number : field.values) {
+            stream_.WriteNumberText(static_cast<std::int32_t>(number));
+        }
+    }
+
+    template <typename Item, std::size_t N>
+    void operator()(std::string_view, const std::array<Item, N>& items) {
+        for (const Item& item : items) {
+            VisitItemFields(item, *this);
+        }
+    }
+
+    void operator()(std::string_view, const std::vector<CMacroEvent>& events) {
+        stream_.WriteInt32(static_cast<std::int32_t>(events.size()));
+        for (const CMacroEvent& event : events) {
+            VisitItemFields(event, *this);
+        }
+    }
+
+  private:
+    DataStream& stream_;
+};
+
+// Adds up the file sizes of fixed-size fields.
+struct FileSizeCounter {
+    std::size_t bytes = 0;
+
+    template <FileNumber T>
+    constexpr void operator()(std::string_view, T) {
+        bytes += sizeof(T);
+    }
+};
+
+constexpr std::size_t EventFileSize() {
+    const CMacroEvent event;
+    FileSizeCounter counter;
+    VisitItemFields(event, counter);
+    return counter.bytes;
 }
 
-void ReadMacro(DataStream& stream, ProfileMacro& macro) {
-    macro.ClearEvents();
-    macro.id = stream.ReadInt32();
-    macro.name = stream.ReadString();
-    const std::int32_t count = stream.ReadInt32();
-    // A count of zero or with its sign bit set means no events; a positive count must fit.
-    if (count <= 0 || !stream.CanRead(count, kEventFileSize)) {
-        return;
+class FileReader {
+  public:
+    explicit FileReader(DataStream& stream) : stream_(stream) {}
+
+    void operator()(std::string_view, std::u16string& text) { text = stream_.ReadString(); }
+
+    template <FileNumber T>
+    void operator()(std::string_view, T& field) {
+        if constexpr (sizeof(T) == 1) {
+            field = stream_.ReadByte();
+        } else if constexpr (sizeof(T) == 2) {
+            field = stream_.ReadInt16();
+        } else {
+            field = stream_.ReadInt32();
+        }
     }
-    macro.events.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-        CMacroEvent event;
-        event.type = stream.ReadByte();
-        event.code = stream.ReadInt16();
-        event.release = stream.ReadByte();
-        event.delay = stream.ReadInt32();
-        macro.AppendEvent(event);
+
+    void operator()(std::string_view, SignExtendedByte<std::uint8_t> field) {
+        field.value = static_cast<std::uint8_t>(stream_.ReadInt16() & 0xFF);
     }
-}
+
+    template <typename Numbers>
+    void operator()(std::string_view, NumberTexts<Numbers> field) {
+        for (std::uint32_t& number : field.values) {
+            number = static_cast<std::uint32_t>(stream_.ReadNumberText());
+        }
+    }
+
+    template <typename Item, std::size_t N>
+    void operator()(std::string_view, std::array<Item, N>& items) {
+        for (Item& item : items) {
+            VisitItemFields(item, *this);
+        }
+    }
+
+    void operator()(std::string_view, std::vector<CMacroEvent>& events) {
+        static constexpr std::size_t kEventFileSize = EventFileSize();
+        events.clear();
+        const std::int32_t count = stream_.ReadInt32();
+        // A count of zero or with its sign bit set means no events; a positive count must fit.
+        if (count <= 0 || !stream_.CanRead(count, kEventFileSize)) {
+            return;
+        }
+        events.reserve(static_cast<std::size_t>(count));
+        for (std::int32_t i = 0; i < count; ++i) {
+            CMacroEvent event;
+            VisitItemFields(event, *this);
+            events.push_back(event);
+        }
+    }
+
+  private:
+    DataStream& stream_;
+};
 
 }  // namespace
 
@@ -143,9 +161,7 @@ void WriteProfile(DataStream& stream, const ProfileRecord& record) {
     for (std::uint8_t byte : kProfileMagic) {
         stream.WriteByte(byte);
     }
-    WriteSettings(stream, record);
-    WriteBindings(stream, record);
-    WriteMacros(stream, record);
+    VisitProfileFields(record, FileWriter(stream));
 }
 
 std::vector<std::uint8_t> ProfileFileBytes(const ProfileRecord& record) {
@@ -164,11 +180,7 @@ ProfileLoadStatus ReadProfile(DataStream& stream, ProfileRecord& record) {
     }
     // Read into a copy so that a file failing half-way changes nothing.
     ProfileRecord loaded = record;
-    ReadSettings(stream, loaded);
-    ReadBindings(stream, loaded);
-    for (ProfileMacro& macro : loaded.buttonMacros) {
-        ReadMacro(stream, macro);
-    }
+    VisitProfileFields(loaded, FileReader(stream));
     if (stream.failed()) {
         return ProfileLoadStatus::Damaged;
     }
