@@ -92,7 +92,7 @@ CTESKDlg::CTESKDlg(std::filesystem::path configRoot, platform::PointerSettings* 
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
     RegisterSkinFont(SkinLocation::ForRunningProgram().fontFile);
-    SetBackgroundImage(skin.GetSkinImage(0, 0, QRect()));
+    SetBackgroundImage(skin.GetSkinImage(0, SkinState::Normal, QRect()));
 
     BuildControls();
     BuildPages();

@@ -95,7 +95,7 @@ void SkinnedComboButton::SetLabelFont(const QString& face, int height) {
 }
 
 QColor SkinnedComboButton::TextColour() const {
-    const bool highlighted = IsChecked() || state() == kStateHover;
+    const bool highlighted = IsChecked() || state() == SkinState::Hover;
     return TextColourFromArgb(highlighted ? kHighlightedTextArgb : kNormalTextArgb);
 }
 
