@@ -36,7 +36,7 @@ void DrawBackground(QPainter& painter) {
     painter.fillRect(ToQRect(cs::kMousePreview), Qt::black);
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     DrawRadioFace(painter, ToQRect(cs::kOn), state, QStringLiteral("ON"));
     DrawRadioFace(painter, ToQRect(cs::kOff), state, QStringLiteral("OFF"));
     DrawRadioFace(painter, ToQRect(cs::kSelect), state, QStringLiteral("Select"));
@@ -68,7 +68,7 @@ void DrawControls(QPainter& painter, ControlState state) {
     }
 }
 
-void Paint(QPainter& painter, ControlState state) {
+void Paint(QPainter& painter, SkinState state) {
     DrawBackground(painter);
     DrawControls(painter, state);
 }
@@ -77,9 +77,8 @@ void Paint(QPainter& painter, ControlState state) {
 
 bool WriteColorSettingFamily(const QDir& folder) {
     const bool background = WriteImage(folder, QStringLiteral("ColorSetting_BK.bmp"),
-                                       PaintState(PageSize(), ControlState::Normal, Paint));
-    return WriteFamily(folder, QStringLiteral("ColorSetting"), PageSize(), kFourStates, Paint) &&
-           background;
+                                       PaintState(PageSize(), SkinState::Normal, Paint));
+    return WriteFamily(folder, SkinFamily::ColorSetting, PageSize(), Paint) && background;
 }
 
 }  // namespace orvex::skingen

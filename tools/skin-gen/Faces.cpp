@@ -17,18 +17,18 @@ struct FaceColours {
     QColor text;
 };
 
-FaceColours ColoursFor(ControlState state) {
+FaceColours ColoursFor(SkinState state) {
     switch (state) {
-        case ControlState::Over:
+        case SkinState::Hover:
             return {palette::kHoverTop, palette::kHoverBottom, palette::kAccentLight,
                     palette::kTextBright};
-        case ControlState::Down:
+        case SkinState::Pressed:
             return {palette::kDownTop, palette::kDownBottom, palette::kAccentLight,
                     palette::kAccentLight};
-        case ControlState::Disable:
+        case SkinState::Disabled:
             return {palette::kDisabledFace, palette::kDisabledFace, palette::kDisabledEdge,
                     palette::kTextDisabled};
-        case ControlState::Normal:
+        case SkinState::Normal:
             break;
     }
     return {palette::kFaceTop, palette::kFaceBottom, palette::kFaceEdge, palette::kText};
@@ -55,15 +55,15 @@ int FittingSize(const QString& label, const QRect& rect, int pixelSize, bool bol
     return pixelSize;
 }
 
-QColor LabelColour(ControlState state) {
+QColor LabelColour(SkinState state) {
     switch (state) {
-        case ControlState::Over:
+        case SkinState::Hover:
             return palette::kTextBright;
-        case ControlState::Down:
+        case SkinState::Pressed:
             return palette::kAccentLight;
-        case ControlState::Disable:
+        case SkinState::Disabled:
             return palette::kTextDisabled;
-        case ControlState::Normal:
+        case SkinState::Normal:
             break;
     }
     return palette::kText;
@@ -71,11 +71,11 @@ QColor LabelColour(ControlState state) {
 
 }  // namespace
 
-void DrawButtonFace(QPainter& painter, const QRect& rect, ControlState state, const QString& label,
+void DrawButtonFace(QPainter& painter, const QRect& rect, SkinState state, const QString& label,
                     int pixelSize) {
     const FaceColours colours = ColoursFor(state);
     FillFace(painter, rect, colours, 3);
-    if (state == ControlState::Down && rect.height() >= 20) {
+    if (state == SkinState::Pressed && rect.height() >= 20) {
         painter.fillRect(QRect(rect.left() + 3, rect.bottom() - 2, rect.width() - 6, 2),
                          palette::kAccentDark);
     }
@@ -85,17 +85,17 @@ void DrawButtonFace(QPainter& painter, const QRect& rect, ControlState state, co
     }
 }
 
-void DrawTabFace(QPainter& painter, const QRect& rect, ControlState state, const QString& label) {
+void DrawTabFace(QPainter& painter, const QRect& rect, SkinState state, const QString& label) {
     FaceColours colours = ColoursFor(state);
-    if (state == ControlState::Normal) {
+    if (state == SkinState::Normal) {
         colours.top = QColor(0x1D, 0x20, 0x27);
         colours.bottom = QColor(0x15, 0x17, 0x1C);
         colours.edge = QColor(0x2A, 0x2E, 0x37);
     }
     FillFace(painter, rect, colours, 3);
-    if (state == ControlState::Down || state == ControlState::Over) {
+    if (state == SkinState::Pressed || state == SkinState::Hover) {
         const QColor bar =
-            state == ControlState::Down ? palette::kAccentLight : palette::kAccentDark;
+            state == SkinState::Pressed ? palette::kAccentLight : palette::kAccentDark;
         painter.fillRect(QRect(rect.left() + 2, rect.bottom() - 2, rect.width() - 4, 3), bar);
     }
     const int size = FittingSize(label, rect, 12, true);
@@ -103,22 +103,22 @@ void DrawTabFace(QPainter& painter, const QRect& rect, ControlState state, const
              true);
 }
 
-void DrawRadioFace(QPainter& painter, const QRect& rect, ControlState state, const QString& label) {
+void DrawRadioFace(QPainter& painter, const QRect& rect, SkinState state, const QString& label) {
     const int diameter = std::min(12, rect.height() - 6);
     const QRectF mark(rect.left() + 3.5, rect.center().y() - diameter / 2.0 + 0.5, diameter,
                       diameter);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    if (state == ControlState::Over) {
+    if (state == SkinState::Hover) {
         painter.fillRect(rect, QColor(0x4D, 0x82, 0xC3, 0x26));
     }
-    painter.setPen(QPen(state == ControlState::Disable  ? palette::kDisabledEdge
-                        : state == ControlState::Normal ? palette::kFaceEdge
-                                                        : palette::kAccentLight,
+    painter.setPen(QPen(state == SkinState::Disabled ? palette::kDisabledEdge
+                        : state == SkinState::Normal ? palette::kFaceEdge
+                                                     : palette::kAccentLight,
                         1.2));
     painter.setBrush(palette::kWell);
     painter.drawEllipse(mark);
-    if (state == ControlState::Down) {
+    if (state == SkinState::Pressed) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(palette::kAccentLight);
         painter.drawEllipse(mark.adjusted(3, 3, -3, -3));
@@ -128,20 +128,20 @@ void DrawRadioFace(QPainter& painter, const QRect& rect, ControlState state, con
     DrawText(painter, text, label, LabelColour(state), FittingSize(label, text, 12, false, 1));
 }
 
-void DrawCheckFace(QPainter& painter, const QRect& rect, ControlState state, const QString& label,
+void DrawCheckFace(QPainter& painter, const QRect& rect, SkinState state, const QString& label,
                    bool fixedOn) {
     const int side = std::min(12, rect.height() - 4);
     const QRectF box(rect.left() + 3.5, rect.center().y() - side / 2.0 + 0.5, side, side);
-    const bool checked = state == ControlState::Down || fixedOn;
+    const bool checked = state == SkinState::Pressed || fixedOn;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    if (state == ControlState::Over) {
+    if (state == SkinState::Hover) {
         painter.fillRect(rect, QColor(0x4D, 0x82, 0xC3, 0x26));
     }
-    const bool dim = state == ControlState::Disable;
-    painter.setPen(QPen(dim                             ? palette::kDisabledEdge
-                        : state == ControlState::Normal ? palette::kFaceEdge
-                                                        : palette::kAccentLight,
+    const bool dim = state == SkinState::Disabled;
+    painter.setPen(QPen(dim                          ? palette::kDisabledEdge
+                        : state == SkinState::Normal ? palette::kFaceEdge
+                                                     : palette::kAccentLight,
                         1.2));
     painter.setBrush(checked ? (dim ? QColor(0x2A, 0x33, 0x44) : palette::kAccentDark)
                              : palette::kWell);
@@ -163,9 +163,9 @@ void DrawCheckFace(QPainter& painter, const QRect& rect, ControlState state, con
     }
 }
 
-void DrawComboFace(QPainter& painter, const QRect& rect, ControlState state) {
+void DrawComboFace(QPainter& painter, const QRect& rect, SkinState state) {
     FaceColours colours = ColoursFor(state);
-    if (state == ControlState::Normal) {
+    if (state == SkinState::Normal) {
         colours.top = QColor(0x16, 0x18, 0x1D);
         colours.bottom = QColor(0x10, 0x12, 0x16);
     }
@@ -186,29 +186,29 @@ void DrawComboFace(QPainter& painter, const QRect& rect, ControlState state) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(state == ControlState::Normal ? palette::kAccentLight : colours.text);
+    painter.setBrush(state == SkinState::Normal ? palette::kAccentLight : colours.text);
     painter.drawPath(arrow);
     painter.restore();
 }
 
-void DrawCloseFace(QPainter& painter, const QRect& rect, ControlState state) {
-    if (state == ControlState::Over) {
+void DrawCloseFace(QPainter& painter, const QRect& rect, SkinState state) {
+    if (state == SkinState::Hover) {
         painter.fillRect(rect, palette::kDanger);
-    } else if (state == ControlState::Down) {
+    } else if (state == SkinState::Pressed) {
         painter.fillRect(rect, QColor(0x8E, 0x24, 0x24));
     }
     const QPointF c = QRectF(rect).center();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(state == ControlState::Normal ? palette::kText : palette::kTextBright, 1.6,
+    painter.setPen(QPen(state == SkinState::Normal ? palette::kText : palette::kTextBright, 1.6,
                         Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(c.x() - 4, c.y() - 4), QPointF(c.x() + 4, c.y() + 4));
     painter.drawLine(QPointF(c.x() - 4, c.y() + 4), QPointF(c.x() + 4, c.y() - 4));
     painter.restore();
 }
 
-void DrawSliderTrack(QPainter& painter, const QRect& rect, ControlState state, int ticks) {
-    const bool dim = state == ControlState::Disable;
+void DrawSliderTrack(QPainter& painter, const QRect& rect, SkinState state, int ticks) {
+    const bool dim = state == SkinState::Disabled;
     const QRect groove(rect.left() + 2, rect.center().y() - 2, rect.width() - 4, 5);
     painter.fillRect(groove, palette::kWell);
     painter.setPen(dim ? palette::kDisabledEdge : palette::kWellEdge);
@@ -227,18 +227,18 @@ void DrawSliderTrack(QPainter& painter, const QRect& rect, ControlState state, i
     }
 }
 
-void DrawEditField(QPainter& painter, const QRect& rect, ControlState state) {
+void DrawEditField(QPainter& painter, const QRect& rect, SkinState state) {
     painter.fillRect(rect, palette::kWell);
-    painter.setPen(state == ControlState::Over   ? palette::kAccentLight
-                   : state == ControlState::Down ? palette::kAccentDark
+    painter.setPen(state == SkinState::Hover     ? palette::kAccentLight
+                   : state == SkinState::Pressed ? palette::kAccentDark
                                                  : palette::kWellEdge);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-void DrawBadge(QPainter& painter, const QRect& rect, ControlState state, const QString& label) {
+void DrawBadge(QPainter& painter, const QRect& rect, SkinState state, const QString& label) {
     FaceColours colours = ColoursFor(state);
-    if (state == ControlState::Normal) {
+    if (state == SkinState::Normal) {
         colours.top = palette::kAccentDark;
         colours.bottom = QColor(0x1B, 0x39, 0x75);
         colours.edge = palette::kAccentLight;
@@ -248,36 +248,21 @@ void DrawBadge(QPainter& painter, const QRect& rect, ControlState state, const Q
     DrawText(painter, rect, label, colours.text, 11, Qt::AlignCenter, true);
 }
 
-void DrawColourCell(QPainter& painter, const QRect& rect, ControlState state,
-                    const QColor& colour) {
+void DrawColourCell(QPainter& painter, const QRect& rect, SkinState state, const QColor& colour) {
     QColor fill = colour;
-    if (state == ControlState::Disable) {
+    if (state == SkinState::Disabled) {
         fill = QColor::fromHsv(colour.hsvHue(), colour.hsvSaturation() / 3, colour.value() / 3);
     }
     painter.fillRect(rect, fill);
-    const QColor edge = state == ControlState::Over   ? palette::kTextBright
-                        : state == ControlState::Down ? palette::kAccentLight
+    const QColor edge = state == SkinState::Hover     ? palette::kTextBright
+                        : state == SkinState::Pressed ? palette::kAccentLight
                                                       : QColor(0, 0, 0);
     painter.setPen(edge);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    if (state == ControlState::Down) {
+    if (state == SkinState::Pressed) {
         painter.drawRect(rect.adjusted(1, 1, -2, -2));
     }
-}
-
-const char* StateSuffix(ControlState state) {
-    switch (state) {
-        case ControlState::Over:
-            return "Over";
-        case ControlState::Down:
-            return "Down";
-        case ControlState::Disable:
-            return "Disable";
-        case ControlState::Normal:
-            break;
-    }
-    return "Normal";
 }
 
 }  // namespace orvex::skingen

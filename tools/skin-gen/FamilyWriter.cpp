@@ -1,6 +1,13 @@
 #include "FamilyWriter.h"
 
 namespace orvex::skingen {
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QImage NewPicture(QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -14,19 +21,19 @@ bool WriteImage(const QDir& folder, const QString& fileName, const QImage& image
     return image.save(folder.filePath(fileName), format.toLatin1().constData());
 }
 
-QImage PaintState(QSize size, ControlState state, const FamilyPainter& paint) {
+QImage PaintState(QSize size, SkinState state, const FamilyPainter& paint) {
     QImage image = NewPicture(size);
     QPainter painter(&image);
     paint(painter, state);
     return image;
 }
 
-bool WriteFamily(const QDir& folder, const QString& stem, QSize size,
-                 std::span<const ControlState> states, const FamilyPainter& paint) {
+bool WriteFamily(const QDir& folder, SkinFamily family, QSize size, const FamilyPainter& paint) {
+    const QString stem = Latin1(ui::FamilyStem(family));
     bool written = true;
-    for (ControlState state : states) {
+    for (const SkinState state : ui::FamilyStates(family)) {
         const QString name =
-            stem + QLatin1Char('_') + QLatin1String(StateSuffix(state)) + QStringLiteral(".bmp");
+            stem + QLatin1Char('_') + Latin1(ui::StateFileSuffix(state)) + QStringLiteral(".bmp");
         written = WriteImage(folder, name, PaintState(size, state, paint)) && written;
     }
     return written;

@@ -23,7 +23,7 @@ void DrawBackground(QPainter& painter) {
              palette::kTextDim, 11, Qt::AlignLeft | Qt::AlignTop);
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     // The lists paint their rows over this picture; the field is a plain well in every state.
     DrawWell(painter, ToQRect(mc::kMacroList));
     DrawWell(painter, ToQRect(mc::kEventList));
@@ -35,7 +35,7 @@ void DrawControls(QPainter& painter, ControlState state) {
     DrawButtonFace(painter, ToQRect(mc::kStartRecord), state, QString());
 }
 
-void Paint(QPainter& painter, ControlState state) {
+void Paint(QPainter& painter, SkinState state) {
     DrawBackground(painter);
     DrawControls(painter, state);
 }
@@ -44,9 +44,8 @@ void Paint(QPainter& painter, ControlState state) {
 
 bool WriteMacroSettingFamily(const QDir& folder) {
     const bool background = WriteImage(folder, QStringLiteral("MacroSetting_BK.bmp"),
-                                       PaintState(PageSize(), ControlState::Normal, Paint));
-    return WriteFamily(folder, QStringLiteral("MacroSetting"), PageSize(), kFourStates, Paint) &&
-           background;
+                                       PaintState(PageSize(), SkinState::Normal, Paint));
+    return WriteFamily(folder, SkinFamily::MacroSetting, PageSize(), Paint) && background;
 }
 
 }  // namespace orvex::skingen

@@ -55,7 +55,7 @@ void DrawBackground(QPainter& painter) {
     DrawWell(painter, ToQRect(mw::kVersion));
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     static const char* const kTabs[] = {"Mouse Settings", "Sensor Performance", "Color Settings",
                                         "Macro Settings", "Support"};
     for (std::size_t i = 0; i < mw::kPageTabs.size(); ++i) {
@@ -77,9 +77,9 @@ void DrawControls(QPainter& painter, ControlState state) {
 }  // namespace
 
 bool WriteMainFamily(const QDir& folder) {
-    return WriteFamily(folder, QStringLiteral("Main"),
-                       QSize(mw::kWindowSize.width, mw::kWindowSize.height), kFourStates,
-                       [](QPainter& painter, ControlState state) {
+    return WriteFamily(folder, SkinFamily::Main,
+                       QSize(mw::kWindowSize.width, mw::kWindowSize.height),
+                       [](QPainter& painter, SkinState state) {
                            DrawBackground(painter);
                            DrawControls(painter, state);
                        });

@@ -68,7 +68,7 @@ void DrawBackground(QPainter& painter) {
     DrawPanel(painter, QRect(246, 8, 216, 344));
     DrawCaption(painter, ToQRect(ms::kButtonsCaption), QStringLiteral("Button Assignment"));
     for (std::size_t i = 0; i < ms::kFunctionNumbers.size(); ++i) {
-        DrawBadge(painter, ToQRect(ms::kFunctionNumbers[i]), ControlState::Normal,
+        DrawBadge(painter, ToQRect(ms::kFunctionNumbers[i]), SkinState::Normal,
                   QString::number(i + 1));
     }
     DrawPanel(painter, QRect(470, 8, 226, 344));
@@ -88,7 +88,7 @@ void DrawBackground(QPainter& painter) {
     endLabels(ms::kPointAcceleration, "Low", "High");
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     for (const ui::layout::LayoutRect& function : ms::kFunctions) {
         DrawComboFace(painter, ToQRect(function), state);
     }
@@ -109,8 +109,8 @@ void DrawControls(QPainter& painter, ControlState state) {
 }  // namespace
 
 bool WriteMouseSettingFamily(const QDir& folder) {
-    return WriteFamily(folder, QStringLiteral("MouseSetting"), PageSize(), kFourStates,
-                       [](QPainter& painter, ControlState state) {
+    return WriteFamily(folder, SkinFamily::MouseSetting, PageSize(),
+                       [](QPainter& painter, SkinState state) {
                            DrawBackground(painter);
                            DrawControls(painter, state);
                        });

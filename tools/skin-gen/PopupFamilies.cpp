@@ -39,7 +39,7 @@ void DrawWarningMark(QPainter& painter, const QRect& area) {
              true);
 }
 
-void PaintFace(QPainter& painter, ControlState state, const FaceText& text) {
+void PaintFace(QPainter& painter, SkinState state, const FaceText& text) {
     const pp::PopupFace& face = text.face;
     DrawDialogFrame(painter, QSize(face.size.width, face.size.height),
                     QString::fromUtf8(text.title), face.close.height);
@@ -68,48 +68,43 @@ void PaintFace(QPainter& painter, ControlState state, const FaceText& text) {
     DrawCloseFace(painter, ToQRect(face.close), state);
 }
 
-bool WriteFace(const QDir& folder, const FaceText& text, std::span<const ControlState> states) {
+bool WriteFace(const QDir& folder, const FaceText& text) {
     return WriteFamily(
-        folder,
-        QString::fromUtf8(text.face.family.data(), static_cast<qsizetype>(text.face.family.size())),
-        QSize(text.face.size.width, text.face.size.height), states,
-        [&text](QPainter& painter, ControlState state) { PaintFace(painter, state, text); });
+        folder, text.face.family, QSize(text.face.size.width, text.face.size.height),
+        [&text](QPainter& painter, SkinState state) { PaintFace(painter, state, text); });
 }
 
 }  // namespace
 
 bool WritePopupFamilies(const QDir& folder) {
     const FaceText faces[] = {
-        {pp::kLeftClickWarning, "Warning",
+        {pp::FaceOf(ui::PopupMode::LeftClickWarning), "Warning",
          "At least one button must keep Left Click. Give Left Click to another button "
          "before you change this one.",
          "OK", true},
-        {pp::kDeleteMacroConfirm, "Delete Macro",
+        {pp::FaceOf(ui::PopupMode::DeleteMacroConfirm), "Delete Macro",
          "Delete this macro? Buttons that play it go back to their default function.", "OK", true},
-        {pp::kSurfaceIntro, "Surface Analysis \u2013 Step 1 of 3",
+        {pp::FaceOf(ui::PopupMode::SurfaceIntro), "Surface Analysis \u2013 Step 1 of 3",
          "Place the mouse on the surface you play on. Press Start, then keep moving the mouse "
          "over the surface for ten seconds.",
          "Start", false},
-        {pp::kSurfaceCountdown, "Surface Analysis \u2013 Step 2 of 3",
+        {pp::FaceOf(ui::PopupMode::SurfaceCountdown), "Surface Analysis \u2013 Step 2 of 3",
          "Keep moving the mouse over the whole surface until the count reaches zero.", "Next",
          false},
-        {pp::kSurfaceResult, "Surface Analysis \u2013 Step 3 of 3",
+        {pp::FaceOf(ui::PopupMode::SurfaceResult), "Surface Analysis \u2013 Step 3 of 3",
          "The analysis is complete. Press Show Result to see how well the sensor reads "
          "this surface.",
          "Show Result", false},
-        {pp::kResetWarning, "Reset to Default",
+        {pp::FaceOf(ui::PopupMode::ResetWarning), "Reset to Default",
          "Reset all profiles to defaults? Names, buttons, sensor and lighting settings of all "
          "five profiles are restored.",
          "OK", true},
-        {pp::kAssignKey, "Assign Key", "Press a key to assign it to this button, then press OK.",
-         "OK", false},
+        {pp::FaceOf(ui::PopupMode::AssignKey), "Assign Key",
+         "Press a key to assign it to this button, then press OK.", "OK", false},
     };
     bool written = true;
     for (const FaceText& text : faces) {
-        const bool withDisable = text.face.mode == pp::kAssignKey.mode;
-        written = (withDisable ? WriteFace(folder, text, kFourStates)
-                               : WriteFace(folder, text, kThreeStates)) &&
-                  written;
+        written = WriteFace(folder, text) && written;
     }
     return written;
 }

@@ -11,7 +11,7 @@ namespace {
 
 namespace rn = ui::layout::rename;
 
-void Paint(QPainter& painter, ControlState state) {
+void Paint(QPainter& painter, SkinState state) {
     const QSize size(rn::kDialogSize.width, rn::kDialogSize.height);
     DrawDialogFrame(painter, size, QStringLiteral("Rename Profile"), rn::kClose.height);
     DrawText(painter, ToQRect(rn::kNameCaption), QStringLiteral("New name"), palette::kText, 12,
@@ -19,7 +19,7 @@ void Paint(QPainter& painter, ControlState state) {
     DrawText(painter, QRect(112, 64, 270, 40),
              QStringLiteral("The name is sent to the mouse when\nyou press Apply."),
              palette::kTextDim, 11, Qt::AlignLeft | Qt::AlignTop);
-    DrawEditField(painter, ToQRect(rn::kEdit).adjusted(-2, -2, 2, 2), ControlState::Normal);
+    DrawEditField(painter, ToQRect(rn::kEdit).adjusted(-2, -2, 2, 2), SkinState::Normal);
     DrawEditField(painter, ToQRect(rn::kEdit), state);
     DrawButtonFace(painter, ToQRect(rn::kOk), state, QStringLiteral("OK"));
     DrawButtonFace(painter, ToQRect(rn::kCancel), state, QStringLiteral("Cancel"));
@@ -29,8 +29,8 @@ void Paint(QPainter& painter, ControlState state) {
 }  // namespace
 
 bool WriteRenameFamily(const QDir& folder) {
-    return WriteFamily(folder, QStringLiteral("ReName"),
-                       QSize(rn::kDialogSize.width, rn::kDialogSize.height), kFourStates, Paint);
+    return WriteFamily(folder, SkinFamily::ReName,
+                       QSize(rn::kDialogSize.width, rn::kDialogSize.height), Paint);
 }
 
 }  // namespace orvex::skingen

@@ -43,9 +43,10 @@ void DrawBackground(QPainter& painter) {
 }
 
 // The step boxes: with tied resolutions (Normal) the upper row names the step and the lower row
-// holds the value; with separate ones (Over and Down) both rows are value fields marked X and Y.
-void DrawStepBoxes(QPainter& painter, ControlState state) {
-    const bool separate = state == ControlState::Over || state == ControlState::Down;
+// holds the value; with separate ones (Hover and Pressed) both rows are value fields marked X and
+// Y.
+void DrawStepBoxes(QPainter& painter, SkinState state) {
+    const bool separate = state == SkinState::Hover || state == SkinState::Pressed;
     for (std::size_t i = 0; i < sn::kStepBackgrounds.size(); ++i) {
         const QRect box = ToQRect(sn::kStepBackgrounds[i]);
         DrawWell(painter, box);
@@ -67,7 +68,7 @@ void DrawStepBoxes(QPainter& painter, ControlState state) {
     }
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     DrawCheckFace(painter, ToQRect(sn::kSeparate), state,
                   QStringLiteral("Enable X or Y Separate Setting"));
     DrawStepBoxes(painter, state);
@@ -85,7 +86,7 @@ void DrawControls(QPainter& painter, ControlState state) {
     // The quality bar: an empty trough at rest, its fill (cut from the pressed bitmap) lit.
     const QRect bar = ToQRect(sn::kQualityAnalyzer);
     DrawWell(painter, bar);
-    if (state == ControlState::Down || state == ControlState::Over) {
+    if (state == SkinState::Pressed || state == SkinState::Hover) {
         QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
         fill.setColorAt(0.0, QColor(0x3C, 0xD2, 0x8C));
         fill.setColorAt(0.5, palette::kAccentLight);
@@ -97,8 +98,8 @@ void DrawControls(QPainter& painter, ControlState state) {
 }  // namespace
 
 bool WriteSensorFamily(const QDir& folder) {
-    return WriteFamily(folder, QStringLiteral("Sensor"), PageSize(), kFourStates,
-                       [](QPainter& painter, ControlState state) {
+    return WriteFamily(folder, SkinFamily::Sensor, PageSize(),
+                       [](QPainter& painter, SkinState state) {
                            DrawBackground(painter);
                            DrawControls(painter, state);
                        });

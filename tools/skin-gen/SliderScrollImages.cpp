@@ -39,7 +39,7 @@ QImage Thumb(const QColor& top, const QColor& bottom, const QString& number) {
     return image;
 }
 
-void DrawArrow(QPainter& painter, const QRect& rect, bool up, ControlState state) {
+void DrawArrow(QPainter& painter, const QRect& rect, bool up, SkinState state) {
     DrawButtonFace(painter, rect.adjusted(3, 1, -3, -1), state, QString());
     const QPointF c = QRectF(rect).center();
     const double dy = up ? -1.0 : 1.0;
@@ -51,7 +51,7 @@ void DrawArrow(QPainter& painter, const QRect& rect, bool up, ControlState state
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillPath(arrow,
-                     state == ControlState::Normal ? palette::kAccentLight : palette::kTextBright);
+                     state == SkinState::Normal ? palette::kAccentLight : palette::kTextBright);
     painter.restore();
 }
 
@@ -64,7 +64,7 @@ void DrawScrollTrack(QPainter& painter) {
 
 // "Scroll_Down" holds the pieces at rest and "Scroll_Over" the pressed pieces; "Scroll_Normal"
 // is the bare bar the pieces are drawn on.
-void DrawScrollPieces(QPainter& painter, ControlState state) {
+void DrawScrollPieces(QPainter& painter, SkinState state) {
     DrawScrollTrack(painter);
     DrawArrow(painter, ToQRect(sb::kUpArrow), true, state);
     DrawButtonFace(painter, ToQRect(sb::kThumb).adjusted(5, 1, -5, -1), state, QString());
@@ -98,15 +98,15 @@ bool WriteSliderImages(const QDir& folder) {
 
 bool WriteScrollFamily(const QDir& folder) {
     const QSize size(sb::kBitmapSize.width, sb::kBitmapSize.height);
-    bool written =
-        WriteImage(folder, QStringLiteral("Scroll_Normal.bmp"),
-                   PaintState(size, ControlState::Normal,
-                              [](QPainter& painter, ControlState) { DrawScrollTrack(painter); }));
+    bool written = WriteImage(folder, QStringLiteral("Scroll_Normal.bmp"),
+                              PaintState(size, SkinState::Normal, [](QPainter& painter, SkinState) {
+                                  DrawScrollTrack(painter);
+                              }));
     written = WriteImage(folder, QStringLiteral("Scroll_Down.bmp"),
-                         PaintState(size, ControlState::Normal, DrawScrollPieces)) &&
+                         PaintState(size, SkinState::Normal, DrawScrollPieces)) &&
               written;
     written = WriteImage(folder, QStringLiteral("Scroll_Over.bmp"),
-                         PaintState(size, ControlState::Down, DrawScrollPieces)) &&
+                         PaintState(size, SkinState::Pressed, DrawScrollPieces)) &&
               written;
     return written;
 }

@@ -30,7 +30,7 @@ void DrawBackground(QPainter& painter) {
              palette::kTextDim, 11, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void DrawControls(QPainter& painter, ControlState state) {
+void DrawControls(QPainter& painter, SkinState state) {
     DrawButtonFace(painter, ToQRect(sp::kFqa), state, QStringLiteral("FQA"));
     DrawButtonFace(painter, ToQRect(sp::kOnlineSupport), state, QStringLiteral("Online Support"));
     DrawButtonFace(painter, ToQRect(sp::kCheckUpdates), state, QStringLiteral("Check Updates"));
@@ -40,8 +40,8 @@ void DrawControls(QPainter& painter, ControlState state) {
 }  // namespace
 
 bool WriteSupportFamily(const QDir& folder) {
-    return WriteFamily(folder, QStringLiteral("Support"), PageSize(), kFourStates,
-                       [](QPainter& painter, ControlState state) {
+    return WriteFamily(folder, SkinFamily::Support, PageSize(),
+                       [](QPainter& painter, SkinState state) {
                            DrawBackground(painter);
                            DrawControls(painter, state);
                        });

@@ -14,7 +14,7 @@
 #include "ui/app/SlotBar.h"
 #include "ui/app/WindowDrag.h"
 #include "ui/layout/MainWindowLayout.h"
-#include "ui/sensor/PopupMode.h"
+#include "ui/layout/PopupMode.h"
 #include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavComboButton.h"
@@ -77,7 +77,7 @@ CTESKDlg::CTESKDlg(const WindowServices& services, std::filesystem::path configR
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
     RegisterSkinFont(SkinLocation::ForRunningProgram().fontFile);
-    SetBackgroundImage(skin.GetSkinImage(0, 0, QRect()));
+    SetBackgroundImage(skin.GetSkinImage(0, SkinState::Normal, QRect()));
 
     BuildControls();
     BuildPages(pageFactory);

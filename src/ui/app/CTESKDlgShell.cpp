@@ -9,6 +9,7 @@
 #include "ui/app/WindowDrag.h"
 #include "ui/pages/ProfilePage.h"
 #include "ui/skin/CTavMenu.h"
+#include "ui/skin/MenuIdAllocator.h"
 #include "ui/support/CSupportDlg.h"
 
 // The window's life as a desktop program: the tray menu, hot-plug, the profile poll, staying on
@@ -18,14 +19,10 @@ namespace {
 
 constexpr QRect kSmallMenuRect(0, 0, 50, 10);
 constexpr int kTrayMenuWidth = 120;
-// Ids below this are the window's controls and the reserved notification codes.
-constexpr int kFirstFreeMenuId = 0x10000;
 
-// A tick count, as the program names its menus, kept clear of every control id and reserved code
-// the window tells apart.
+// The tray menu is made once, so an allocator of its own cannot repeat an id.
 int TrayMenuId(const Clock& clock) {
-    const int tick = static_cast<int>(clock.Now().count() & 0x7FFFFFFF);
-    return tick < kFirstFreeMenuId ? tick + kFirstFreeMenuId : tick;
+    return MenuIdAllocator(clock).Next();
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 // Every element number of the main window's range cuts from the same family by state.
 constexpr int kMainFamilyElement = 1;
 
-QImage MainPicture(int state, const QRect& rect) {
+QImage MainPicture(SkinState state, const QRect& rect) {
     return SkinImageSet::Instance().GetSkinImage(kMainFamilyElement, state, rect);
 }
 
@@ -22,8 +22,9 @@ CTavButton* MakeMainButton(QWidget* window, int id, const layout::LayoutRect& re
     const QRect place = ToQRect(rect);
     button->SetControlId(id);
     button->setGeometry(place);
-    button->SetImages(MainPicture(0, place), MainPicture(1, place), MainPicture(2, place),
-                      MainPicture(3, place));
+    button->SetImages(MainPicture(SkinState::Normal, place), MainPicture(SkinState::Hover, place),
+                      MainPicture(SkinState::Pressed, place),
+                      MainPicture(SkinState::Disabled, place));
     button->SetText(text);
     return button;
 }
@@ -33,7 +34,8 @@ CTavComboButton* MakeMainComboButton(QWidget* window, int id, const layout::Layo
     const QRect place = ToQRect(rect);
     button->SetControlId(id);
     button->setGeometry(place);
-    button->SetImages(MainPicture(0, place), MainPicture(1, place), MainPicture(2, place));
+    button->SetImages(MainPicture(SkinState::Normal, place), MainPicture(SkinState::Hover, place),
+                      MainPicture(SkinState::Pressed, place));
     return button;
 }
 

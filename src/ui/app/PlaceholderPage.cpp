@@ -5,7 +5,8 @@
 namespace orvex::ui {
 
 PlaceholderPage::PlaceholderPage(int backgroundElement, QWidget* parent) : ProfilePage(parent) {
-    SetBackgroundImage(SkinImageSet::Instance().GetSkinImage(backgroundElement, 0, QRect()));
+    SetBackgroundImage(
+        SkinImageSet::Instance().GetSkinImage(backgroundElement, SkinState::Normal, QRect()));
 }
 
 }  // namespace orvex::ui

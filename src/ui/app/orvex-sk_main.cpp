@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/device/DeviceLink.h"
+#include "core/device/LoggingTransport.h"
 #include "core/device/SteadyClock.h"
 #include "core/log/Log.h"
 #include "platform/DeviceMonitor.h"
@@ -44,10 +45,13 @@ struct MouseBackend {
     std::unique_ptr<sim::VirtualMouse> virtualMouse;
     std::unique_ptr<tools::LockedStateFileShare> share;
     std::unique_ptr<HidTransport> transport;
+    // The transport the link speaks through: `transport` itself, or a wrapper that logs every
+    // exchange when debugging.
+    std::unique_ptr<HidTransport> loggingTransport;
     std::unique_ptr<DeviceLink> link;
 };
 
-std::unique_ptr<MouseBackend> MakeBackend(const Options& options) {
+std::unique_ptr<MouseBackend> MakeBackend(const Options& options, Log& log) {
     auto backend = std::make_unique<MouseBackend>();
     if (!options.simulate) {
         backend->transport = std::make_unique<platform::HidrawTransport>();
@@ -62,7 +66,12 @@ std::unique_ptr<MouseBackend> MakeBackend(const Options& options) {
         backend->transport = std::make_unique<sim::VirtualMouseTransport>(*backend->virtualMouse,
                                                                           backend->share.get());
     }
-    backend->link = std::make_unique<DeviceLink>(*backend->transport, backend->clock);
+    HidTransport* spoken = backend->transport.get();
+    if (log.Enabled()) {
+        backend->loggingTransport = std::make_unique<LoggingTransport>(*backend->transport, log);
+        spoken = backend->loggingTransport.get();
+    }
+    backend->link = std::make_unique<DeviceLink>(*spoken, backend->clock);
     return backend;
 }
 
@@ -128,7 +137,7 @@ int Run(const QApplication& app) {
 
     // The program's services, made once here and handed down; they outlive the windows.
     StreamLog log(stderr, DebugLogRequested());
-    const std::unique_ptr<MouseBackend> backend = MakeBackend(options);
+    const std::unique_ptr<MouseBackend> backend = MakeBackend(options, log);
     const std::unique_ptr<platform::PointerSettings> pointer =
         platform::MakeDesktopPointerSettings();
     ui::KeyboardHookSlot keyboardHook(

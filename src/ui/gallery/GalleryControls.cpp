@@ -44,10 +44,10 @@ CTavImageDialog* NewWindowWithBackground(const QImage& background, QWidget* pare
 }
 
 CTavImageDialog* NewSkinnedWindow(SkinFamily family, QWidget* parent) {
-    return NewWindowWithBackground(Skin().SlotImage(FamilySlot(family, 0)), parent);
+    return NewWindowWithBackground(Skin().SlotImage(FamilySlot(family, SkinState::Normal)), parent);
 }
 
-QImage Crop(SkinFamily family, int state, const layout::LayoutRect& rect) {
+QImage Crop(SkinFamily family, SkinState state, const layout::LayoutRect& rect) {
     const int slot = FamilySlot(family, state);
     return slot < 0 ? QImage() : CropImage(Skin().SlotImage(slot), ToQRect(rect));
 }
@@ -55,23 +55,33 @@ QImage Crop(SkinFamily family, int state, const layout::LayoutRect& rect) {
 CTavButton* PlaceButton(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                         const QString& text) {
     auto* button = Place<CTavButton>(parent, rect);
-    button->SetImages(Crop(family, 0, rect), Crop(family, 1, rect), Crop(family, 2, rect),
-                      Crop(family, 3, rect));
+    button->SetImages(Crop(family, SkinState::Normal, rect), Crop(family, SkinState::Hover, rect),
+                      Crop(family, SkinState::Pressed, rect),
+                      Crop(family, SkinState::Disabled, rect));
     button->SetText(text);
+    return button;
+}
+
+CTavButton* PlaceButtonWithoutDisabledLook(QWidget* parent, SkinFamily family,
+                                           const layout::LayoutRect& rect) {
+    CTavButton* button = PlaceButton(parent, family, rect);
+    button->SetImages(button->image(SkinState::Normal), button->image(SkinState::Hover),
+                      button->image(SkinState::Pressed), QImage());
     return button;
 }
 
 CTavCheckBox* PlaceCheckBox(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect) {
     auto* box = Place<CTavCheckBox>(parent, rect);
-    box->SetImages(Crop(family, 0, rect), Crop(family, 1, rect), Crop(family, 2, rect),
-                   Crop(family, 3, rect));
+    box->SetImages(Crop(family, SkinState::Normal, rect), Crop(family, SkinState::Hover, rect),
+                   Crop(family, SkinState::Pressed, rect), Crop(family, SkinState::Disabled, rect));
     return box;
 }
 
 CTavComboButton* PlaceCombo(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                             const QString& text, int fontHeight) {
     auto* combo = Place<CTavComboButton>(parent, rect);
-    combo->SetImages(Crop(family, 0, rect), Crop(family, 1, rect), Crop(family, 2, rect));
+    combo->SetImages(Crop(family, SkinState::Normal, rect), Crop(family, SkinState::Hover, rect),
+                     Crop(family, SkinState::Pressed, rect));
     combo->SetLabelFont(kNeoSansFace, fontHeight);
     combo->SetSelection(text, 0, 0);
     return combo;
@@ -80,7 +90,8 @@ CTavComboButton* PlaceCombo(QWidget* parent, SkinFamily family, const layout::La
 CQELComboButton* PlaceQelCombo(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                                const QString& text) {
     auto* combo = Place<CQELComboButton>(parent, rect);
-    combo->SetImages(Crop(family, 0, rect), Crop(family, 1, rect), Crop(family, 2, rect));
+    combo->SetImages(Crop(family, SkinState::Normal, rect), Crop(family, SkinState::Hover, rect),
+                     Crop(family, SkinState::Pressed, rect));
     combo->SetLabelFont(kNeoSansFace, 13);
     combo->SetSelection(text, 0, 0);
     return combo;
@@ -90,7 +101,8 @@ CTavSliderCtrl* PlaceSlider(QWidget* parent, SkinFamily family, const layout::La
                             int minimum, int maximum, int value) {
     auto* slider = Place<CTavSliderCtrl>(parent, rect);
     const QImage& thumb = Skin().SlotImage(kSlotSliderNormal);
-    slider->SetImages(Crop(family, 0, rect), thumb, thumb, Skin().SlotImage(kSlotSliderDisable));
+    slider->SetImages(Crop(family, SkinState::Normal, rect), thumb, thumb,
+                      Skin().SlotImage(kSlotSliderDisable));
     slider->SetMinimum(minimum);
     slider->SetMaximum(maximum);
     slider->SetPos(value);
@@ -101,7 +113,7 @@ CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* parent, SkinFamily family,
                                         const layout::LayoutRect& rect, int first, int second,
                                         int third) {
     auto* slider = Place<CTavSliderCtrl3D>(parent, rect);
-    slider->SetImages(Crop(family, 0, rect), Skin().SlotImage(kSlotSlider1),
+    slider->SetImages(Crop(family, SkinState::Normal, rect), Skin().SlotImage(kSlotSlider1),
                       Skin().SlotImage(kSlotSlider2), Skin().SlotImage(kSlotSlider3));
     slider->SetMinimum(50);
     slider->SetMaximum(7000);
@@ -115,7 +127,7 @@ CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* parent, SkinFamily family,
 CTavEdit* PlaceEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                     const QString& text, int fontHeight) {
     auto* edit = Place<CTavEdit>(parent, rect);
-    edit->SetBackgroundImage(Crop(family, 0, rect));
+    edit->SetBackgroundImage(Crop(family, SkinState::Normal, rect));
     edit->SetFontHeight(fontHeight);
     edit->setText(text);
     return edit;
@@ -124,12 +136,12 @@ CTavEdit* PlaceEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect
 CQELNUMEdit* PlaceNumberEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                              const QString& text) {
     auto* edit = Place<CQELNUMEdit>(parent, rect);
-    edit->SetBackgroundImage(Crop(family, 0, rect));
+    edit->SetBackgroundImage(Crop(family, SkinState::Normal, rect));
     edit->setText(text);
     return edit;
 }
 
-CTavStatic* PlaceStatic(QWidget* parent, SkinFamily family, int state,
+CTavStatic* PlaceStatic(QWidget* parent, SkinFamily family, SkinState state,
                         const layout::LayoutRect& rect, const QString& text, int fontHeight) {
     auto* label = Place<CTavStatic>(parent, rect);
     label->SetBackground(Crop(family, state, rect));
@@ -143,7 +155,7 @@ CTavStatic* PlaceStatic(QWidget* parent, SkinFamily family, int state,
 CTavProgressCtrl* PlaceProgress(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                                 int position, bool vertical) {
     auto* bar = Place<CTavProgressCtrl>(parent, rect);
-    bar->SetImages(Crop(family, 0, rect), Crop(family, 2, rect));
+    bar->SetImages(Crop(family, SkinState::Normal, rect), Crop(family, SkinState::Pressed, rect));
     bar->SetVertical(vertical);
     bar->SetMinimum(0);
     bar->SetMaximum(10);

@@ -34,10 +34,13 @@ CTavImageDialog* NewSkinnedWindow(SkinFamily family, QWidget* parent = nullptr);
 CTavImageDialog* NewWindowWithBackground(const QImage& background, QWidget* parent = nullptr);
 
 // The family's state bitmaps at the rectangle, or null where the family has no such state.
-QImage Crop(SkinFamily family, int state, const layout::LayoutRect& rect);
+QImage Crop(SkinFamily family, SkinState state, const layout::LayoutRect& rect);
 
 CTavButton* PlaceButton(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                         const QString& text = {});
+// As PlaceButton, for the windows that never give their buttons the family's disabled look.
+CTavButton* PlaceButtonWithoutDisabledLook(QWidget* parent, SkinFamily family,
+                                           const layout::LayoutRect& rect);
 CTavCheckBox* PlaceCheckBox(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect);
 CTavComboButton* PlaceCombo(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                             const QString& text, int fontHeight);
@@ -53,7 +56,7 @@ CTavEdit* PlaceEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect
 CQELNUMEdit* PlaceNumberEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                              const QString& text);
 // A static whose background is the family's bitmap of `state` at its rectangle.
-CTavStatic* PlaceStatic(QWidget* parent, SkinFamily family, int state,
+CTavStatic* PlaceStatic(QWidget* parent, SkinFamily family, SkinState state,
                         const layout::LayoutRect& rect, const QString& text, int fontHeight);
 // A bar whose trough is the normal bitmap and whose fill is the pressed one.
 CTavProgressCtrl* PlaceProgress(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,

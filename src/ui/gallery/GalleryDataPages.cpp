@@ -36,7 +36,7 @@ CTavImageDialog* BuildMouseSettingsPage(QWidget* parent) {
     PlaceSlider(page, SkinFamily::MouseSetting, ms::kScrollSpeed, 1, 6, 1);
     PlaceCheckBox(page, SkinFamily::MouseSetting, ms::kAccelerationEnable);
     PlaceSlider(page, SkinFamily::MouseSetting, ms::kPointAcceleration, 1, 3, 2)
-        ->SetState(kStateInert);
+        ->SetState(SkinnedSlider::kInert);
     return page;
 }
 
@@ -46,8 +46,9 @@ CTavImageDialog* BuildSensorPage(QWidget* parent) {
     PlaceCheckBox(page, SkinFamily::Sensor, sn::kSeparate);
     static const char* const kSteps[] = {"400", "1600", "7000"};
     for (std::size_t i = 0; i < sn::kStepBackgrounds.size(); ++i) {
-        PlaceStatic(page, SkinFamily::Sensor, 0, sn::kStepBackgrounds[i], QString(), 13);
-        PlaceStatic(page, SkinFamily::Sensor, 0, sn::kStepXYLabels[i],
+        PlaceStatic(page, SkinFamily::Sensor, SkinState::Normal, sn::kStepBackgrounds[i], QString(),
+                    13);
+        PlaceStatic(page, SkinFamily::Sensor, SkinState::Normal, sn::kStepXYLabels[i],
                     QString::fromLatin1(kSteps[i]), 15);
     }
     PlaceResolutionSlider(page, SkinFamily::Sensor, sn::kXAxis, 400, 1600, 7000);

@@ -8,67 +8,35 @@
 #include "ui/skin/SkinImageSet.h"
 
 namespace orvex::ui::gallery {
-namespace {
-
-SkinFamily FamilyOf(const layout::popup::PopupFace& face) {
-    switch (face.mode) {
-        case 145:
-            return SkinFamily::LeftClickWarn;
-        case 148:
-            return SkinFamily::DeleteMacro;
-        case 152:
-            return SkinFamily::SensorSqat1;
-        case 156:
-            return SkinFamily::SensorSqat2;
-        case 162:
-            return SkinFamily::SensorSqat3;
-        case 165:
-            return SkinFamily::ResetWarn;
-        default:
-            return SkinFamily::AssignKey;
-    }
-}
-
-// Pop-up buttons have no disabled picture except on the key-assignment face.
-CTavButton* PlacePopupButton(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect) {
-    CTavButton* button = PlaceButton(parent, family, rect);
-    if (family != SkinFamily::AssignKey) {
-        button->SetImages(button->image(CTavButton::kNormalImage),
-                          button->image(CTavButton::kHoverImage),
-                          button->image(CTavButton::kPressedImage), QImage());
-    }
-    return button;
-}
-
-}  // namespace
 
 std::unique_ptr<CTavImageDialog> BuildRenameDialog() {
     namespace rn = layout::rename;
     std::unique_ptr<CTavImageDialog> dialog(NewSkinnedWindow(SkinFamily::ReName));
-    PlacePopupButton(dialog.get(), SkinFamily::ReName, rn::kOk);
-    PlacePopupButton(dialog.get(), SkinFamily::ReName, rn::kCancel);
-    PlacePopupButton(dialog.get(), SkinFamily::ReName, rn::kClose);
+    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kOk);
+    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kCancel);
+    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kClose);
     PlaceEdit(dialog.get(), SkinFamily::ReName, rn::kEdit, QStringLiteral("Gaming"), 13);
     return dialog;
 }
 
 std::unique_ptr<CTavImageDialog> BuildPopup(const layout::popup::PopupFace& face) {
-    const SkinFamily family = FamilyOf(face);
+    const SkinFamily family = face.family;
     std::unique_ptr<CTavImageDialog> dialog(NewSkinnedWindow(family));
-    PlacePopupButton(dialog.get(), family, face.ok);
+    // A face's buttons have a disabled look only where its family has a "Disable" bitmap.
+    PlaceButton(dialog.get(), family, face.ok);
     if (face.cancel) {
-        PlacePopupButton(dialog.get(), family, *face.cancel);
+        PlaceButton(dialog.get(), family, *face.cancel);
     }
-    PlacePopupButton(dialog.get(), family, face.close);
+    PlaceButton(dialog.get(), family, face.close);
     if (face.time) {
         const bool keyCapture = family == SkinFamily::AssignKey;
-        PlaceStatic(dialog.get(), family, 0, *face.time,
+        PlaceStatic(dialog.get(), family, SkinState::Normal, *face.time,
                     keyCapture ? QStringLiteral("ESC") : QStringLiteral("7"), keyCapture ? 14 : 12);
     }
     if (face.image) {
         auto* picture = new CTavStatic(dialog.get());
         picture->setGeometry(ToQRect(*face.image));
-        picture->SetBackground(Crop(family, 0, *face.image));
+        picture->SetBackground(Crop(family, SkinState::Normal, *face.image));
         for (int frame = 1; frame <= 3; ++frame) {
             picture->AddImage(SkinFolderImage(QStringLiteral("TQA2-%1.bmp").arg(frame)));
         }

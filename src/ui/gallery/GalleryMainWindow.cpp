@@ -30,7 +30,8 @@ std::unique_ptr<CTavImageDialog> BuildMainWindow(std::unique_ptr<CTavImageDialog
     PlaceButton(window.get(), SkinFamily::Main, mw::kOk);
     PlaceButton(window.get(), SkinFamily::Main, mw::kApply);
     PlaceButton(window.get(), SkinFamily::Main, mw::kCancel);
-    PlaceStatic(window.get(), SkinFamily::Main, 0, mw::kVersion, QStringLiteral("1.22"), 13);
+    PlaceStatic(window.get(), SkinFamily::Main, SkinState::Normal, mw::kVersion,
+                QStringLiteral("1.22"), 13);
     if (page) {
         page->setParent(window.get(), Qt::Widget);
         page->move(mw::kPageOrigin.x, mw::kPageOrigin.y);

@@ -66,9 +66,9 @@ QImage RenderOpenMenu() {
     page->show();
     auto* button = new CTavComboButton(page.get());
     button->setGeometry(ToQRect(ms::kFunctions[2]));
-    button->SetImages(Crop(SkinFamily::MouseSetting, 0, ms::kFunctions[2]),
-                      Crop(SkinFamily::MouseSetting, 1, ms::kFunctions[2]),
-                      Crop(SkinFamily::MouseSetting, 2, ms::kFunctions[2]));
+    button->SetImages(Crop(SkinFamily::MouseSetting, SkinState::Normal, ms::kFunctions[2]),
+                      Crop(SkinFamily::MouseSetting, SkinState::Hover, ms::kFunctions[2]),
+                      Crop(SkinFamily::MouseSetting, SkinState::Pressed, ms::kFunctions[2]));
     button->SetLabelFont(QStringLiteral("NeoSansStd-Regular"), 14);
     button->SetSelection(QStringLiteral("Scroll Click"), 2, 0);
     button->show();

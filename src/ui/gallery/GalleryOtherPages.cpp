@@ -70,8 +70,8 @@ CTavImageDialog* BuildMacroSettingsPage(QWidget* parent) {
     CTavImageDialog* page = NewWindowWithBackground(
         SkinImageSet::Instance().SlotImage(kSlotMacroSettingBackground), parent);
     const SkinFamily family = SkinFamily::MacroSetting;
-    PlaceStatic(page, family, 0, mc::kMacroList, QString(), 13);
-    PlaceStatic(page, family, 0, mc::kEventList, QString(), 13);
+    PlaceStatic(page, family, SkinState::Normal, mc::kMacroList, QString(), 13);
+    PlaceStatic(page, family, SkinState::Normal, mc::kEventList, QString(), 13);
     PlaceScrollBar(page, mc::kEventList, 0);
     PlaceButton(page, family, mc::kNewMacro);
     PlaceButton(page, family, mc::kDelete);
@@ -87,13 +87,12 @@ CTavImageDialog* BuildSupportPage(QWidget* parent) {
     CTavImageDialog* page = NewSkinnedWindow(SkinFamily::Support, parent);
     for (const layout::LayoutRect& rect :
          {sp::kFqa, sp::kOnlineSupport, sp::kCheckUpdates, sp::kCheckFirmware}) {
-        CTavButton* button = PlaceButton(page, SkinFamily::Support, rect);
-        button->SetImages(button->image(CTavButton::kNormalImage),
-                          button->image(CTavButton::kHoverImage),
-                          button->image(CTavButton::kPressedImage), QImage());
+        PlaceButtonWithoutDisabledLook(page, SkinFamily::Support, rect);
     }
-    PlaceStatic(page, SkinFamily::Support, 0, sp::kFirmVersion, QStringLiteral("-.--"), 13);
-    PlaceStatic(page, SkinFamily::Support, 0, sp::kSoftVersion, QStringLiteral("1.22"), 13);
+    PlaceStatic(page, SkinFamily::Support, SkinState::Normal, sp::kFirmVersion,
+                QStringLiteral("-.--"), 13);
+    PlaceStatic(page, SkinFamily::Support, SkinState::Normal, sp::kSoftVersion,
+                QStringLiteral("1.22"), 13);
     return page;
 }
 

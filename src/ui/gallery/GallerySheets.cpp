@@ -73,7 +73,7 @@ QImage Shoot(SkinFamily family, const layout::LayoutRect& rect, Drive drive, QPo
             break;
         case Drive::Inert:
             if (auto* slider = qobject_cast<SkinnedSlider*>(control)) {
-                slider->SetState(kStateInert);
+                slider->SetState(SkinnedSlider::kInert);
             }
             break;
         case Drive::None:
@@ -197,7 +197,7 @@ std::vector<GalleryPicture> RenderControlSheets() {
                            }));
     sheets.push_back(Sheet(QStringLiteral("control-CTavStatic"), SkinFamily::Sensor,
                            sn::kStepXYLabels[1], kPlainStates, [](QWidget* window) -> QWidget* {
-                               return PlaceStatic(window, SkinFamily::Sensor, 0,
+                               return PlaceStatic(window, SkinFamily::Sensor, SkinState::Normal,
                                                   sn::kStepXYLabels[1], QStringLiteral("1600"), 15);
                            }));
     return sheets;

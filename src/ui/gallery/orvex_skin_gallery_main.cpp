@@ -30,8 +30,9 @@ bool SaveWindow(const QDir& folder, const QString& name, CTavImageDialog* window
 }
 
 QString PopupName(const orvex::ui::layout::popup::PopupFace& face) {
+    const std::string_view stem = orvex::ui::FamilyStem(face.family);
     return QStringLiteral("popup-") +
-           QString::fromLatin1(face.family.data(), static_cast<qsizetype>(face.family.size()));
+           QString::fromLatin1(stem.data(), static_cast<qsizetype>(stem.size()));
 }
 
 }  // namespace

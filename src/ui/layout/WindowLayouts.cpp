@@ -13,6 +13,7 @@
 #include "ui/layout/PopupLayout.h"
 #include "ui/layout/RenameLayout.h"
 #include "ui/layout/SensorLayout.h"
+#include "ui/layout/SkinFamily.h"
 #include "ui/layout/SupportLayout.h"
 
 namespace orvex::ui::layout {
@@ -194,25 +195,6 @@ Controls PopupControls(const popup::PopupFace& face) {
     return controls;
 }
 
-std::string_view PopupWindowName(const popup::PopupFace& face) {
-    switch (face.mode) {
-        case 145:
-            return "Popup LeftClickWarning";
-        case 148:
-            return "Popup DeleteMacroConfirm";
-        case 152:
-            return "Popup SurfaceIntro";
-        case 156:
-            return "Popup SurfaceCountdown";
-        case 162:
-            return "Popup SurfaceResult";
-        case 165:
-            return "Popup ResetWarning";
-        default:
-            return "Popup AssignKey";
-    }
-}
-
 struct Table {
     std::vector<Controls> controls;
     std::vector<WindowLayout> windows;
@@ -231,16 +213,19 @@ struct Table {
 
 Table BuildTable() {
     Table table;
-    table.Add("Main", "Main", mainwindow::kWindowSize, MainWindowControls());
-    table.Add("MouseSettings", "MouseSetting", mainwindow::kPageSize, MouseSettingsControls());
-    table.Add("Sensor", "Sensor", mainwindow::kPageSize, SensorControls());
-    table.Add("ColorSettings", "ColorSetting", mainwindow::kPageSize, ColorSettingsControls());
-    table.Add("MacroSettings", "MacroSetting", mainwindow::kPageSize, MacroSettingsControls());
-    table.Add("Support", "Support", mainwindow::kPageSize, SupportControls());
-    table.Add("Rename", "ReName", rename::kDialogSize, RenameControls());
+    table.Add("Main", FamilyStem(SkinFamily::Main), mainwindow::kWindowSize, MainWindowControls());
+    table.Add("MouseSettings", FamilyStem(SkinFamily::MouseSetting), mainwindow::kPageSize,
+              MouseSettingsControls());
+    table.Add("Sensor", FamilyStem(SkinFamily::Sensor), mainwindow::kPageSize, SensorControls());
+    table.Add("ColorSettings", FamilyStem(SkinFamily::ColorSetting), mainwindow::kPageSize,
+              ColorSettingsControls());
+    table.Add("MacroSettings", FamilyStem(SkinFamily::MacroSetting), mainwindow::kPageSize,
+              MacroSettingsControls());
+    table.Add("Support", FamilyStem(SkinFamily::Support), mainwindow::kPageSize, SupportControls());
+    table.Add("Rename", FamilyStem(SkinFamily::ReName), rename::kDialogSize, RenameControls());
     table.Add("ColorPanel", "ColorPanel", colorpanel::kPanelSize, ColorPanelControls());
     for (const popup::PopupFace& face : popup::kFaces) {
-        table.Add(PopupWindowName(face), face.family, face.size, PopupControls(face));
+        table.Add(face.window, FamilyStem(face.family), face.size, PopupControls(face));
     }
     table.Seal();
     return table;

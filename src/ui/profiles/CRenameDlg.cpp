@@ -25,16 +25,16 @@ CRenameDlg::CRenameDlg(ProfileRecord& profile, QWidget* owner)
       edit_(new CTavEdit(this)) {
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
-    SetBackgroundImage(skin.GetSkinImage(kReNameNormalElement, 0, {}));
+    SetBackgroundImage(skin.GetSkinImage(kReNameNormalElement, SkinState::Normal, {}));
 
     const auto place = [&](CTavButton* button, int id, const layout::LayoutRect& where) {
         const QRect rect = ToQRect(where);
         button->SetControlId(id);
         button->setGeometry(rect);
         button->setFocusPolicy(Qt::NoFocus);
-        button->SetImages(skin.CropFamily(SkinFamily::ReName, 0, rect),
-                          skin.CropFamily(SkinFamily::ReName, 1, rect),
-                          skin.CropFamily(SkinFamily::ReName, 2, rect), QImage());
+        button->SetImages(skin.CropFamily(SkinFamily::ReName, SkinState::Normal, rect),
+                          skin.CropFamily(SkinFamily::ReName, SkinState::Hover, rect),
+                          skin.CropFamily(SkinFamily::ReName, SkinState::Pressed, rect), QImage());
     };
     place(ok_, kOkId, layout::rename::kOk);
     place(cancel_, kCancelId, layout::rename::kCancel);
@@ -43,7 +43,7 @@ CRenameDlg::CRenameDlg(ProfileRecord& profile, QWidget* owner)
     const QRect editRect = ToQRect(layout::rename::kEdit);
     edit_->SetControlId(kEditId);
     edit_->setGeometry(editRect);
-    edit_->SetBackgroundImage(skin.CropFamily(SkinFamily::ReName, 0, editRect));
+    edit_->SetBackgroundImage(skin.CropFamily(SkinFamily::ReName, SkinState::Normal, editRect));
     edit_->setFocus();
 }
 

@@ -76,19 +76,19 @@ int CPopDlg::Run(PopupMode mode, QWidget* owner, const Services& services,
 void CPopDlg::SetUpFace() {
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
-    SetBackgroundImage(skin.GetSkinImage(static_cast<int>(mode_), 0, {}));
+    // A mode's number is the skin element of its face.
+    SetBackgroundImage(skin.GetSkinImage(static_cast<int>(mode_), SkinState::Normal, {}));
 
     const PopupFace face = PopupFaceFor(mode_);
-    const int lastState = face.hasDisabledImage ? 3 : 2;
     const auto place = [&](CTavButton* button, const QRect& rect) {
         button->setVisible(!rect.isEmpty());
         if (rect.isEmpty()) {
             return;
         }
         button->setGeometry(rect);
-        QImage images[4];
-        for (int state = 0; state <= lastState; ++state) {
-            images[state] = skin.CropFamily(face.family, state, rect);
+        QImage images[kSkinStateCount];
+        for (const SkinState state : FamilyStates(face.family)) {
+            images[StateIndex(state)] = skin.CropFamily(face.family, state, rect);
         }
         button->SetImages(images[0], images[1], images[2], images[3]);
     };
@@ -101,10 +101,10 @@ void CPopDlg::SetUpFace() {
     time_->setGeometry(face.time);
     image_->setGeometry(face.image);
     if (!face.time.isEmpty()) {
-        time_->SetBackground(skin.CropFamily(face.family, 0, face.time));
+        time_->SetBackground(skin.CropFamily(face.family, SkinState::Normal, face.time));
     }
     if (!face.image.isEmpty()) {
-        image_->SetBackground(skin.CropFamily(face.family, 0, face.image));
+        image_->SetBackground(skin.CropFamily(face.family, SkinState::Normal, face.image));
     }
 }
 

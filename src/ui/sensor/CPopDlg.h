@@ -7,7 +7,7 @@
 
 #include "core/buttons/KeyCapture.h"
 #include "core/device/DeviceLink.h"
-#include "ui/sensor/PopupMode.h"
+#include "ui/layout/PopupLayout.h"
 #include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavImageDialog.h"
 
@@ -48,11 +48,11 @@ class CPopDlg : public CTavImageDialog {
 
     static constexpr int kAccepted = PopupRunner::kAccepted;
     static constexpr int kDeclined = PopupRunner::kDeclined;
-    static constexpr int kOkId = 1076;
-    static constexpr int kCancelId = 1077;
-    static constexpr int kCloseId = 1078;
-    static constexpr int kTimeId = 1079;
-    static constexpr int kImageId = 1080;
+    static constexpr int kOkId = layout::popup::kOkId;
+    static constexpr int kCancelId = layout::popup::kCancelId;
+    static constexpr int kCloseId = layout::popup::kCloseId;
+    static constexpr int kTimeId = layout::popup::kTimeId;
+    static constexpr int kImageId = layout::popup::kImageId;
     static constexpr int kCountdownStart = 10;
     static constexpr std::chrono::milliseconds kCountdownInterval{1000};
     // After the count reaches 0, before the result step opens by itself.

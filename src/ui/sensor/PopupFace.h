@@ -2,16 +2,15 @@
 
 #include <QRect>
 
-#include "ui/sensor/PopupMode.h"
-#include "ui/skin/SkinFiles.h"
+#include "ui/layout/PopupMode.h"
+#include "ui/layout/SkinFamily.h"
 
 namespace orvex::ui {
 
-// How one pop-up mode looks: the skin family its face and buttons are cut from, and where its
-// controls sit on the face. An empty rectangle is a control the mode hides.
+// How one pop-up mode looks, in Qt's terms: the skin family its face and buttons are cut from,
+// and where its controls sit on the face. An empty rectangle is a control the mode hides.
 struct PopupFace {
     SkinFamily family = SkinFamily::LeftClickWarn;
-    bool hasDisabledImage = false;
     QRect ok;
     QRect cancel;
     QRect close;

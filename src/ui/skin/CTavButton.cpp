@@ -30,7 +30,7 @@ QColor CTavButton::TextColour() const {
     if (IsChecked()) {
         return TextColourFromArgb(kCheckedTextArgb);
     }
-    if (state() == kStateHover) {
+    if (state() == SkinState::Hover) {
         return TextColourFromArgb(kHoverTextRgb);
     }
     return TextColourFromArgb(kNormalTextArgb);

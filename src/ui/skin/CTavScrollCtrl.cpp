@@ -118,7 +118,7 @@ void CTavScrollCtrl::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
     event->accept();
     const QPoint point = event->position().toPoint();
-    if (pointer_.state() == kStatePressed && layout_.track.Contains(point.x(), point.y())) {
+    if (pointer_.state() == SkinState::Pressed && layout_.track.Contains(point.x(), point.y())) {
         PositionFromPointer(point);
         update();
     }

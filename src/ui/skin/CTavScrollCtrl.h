@@ -48,7 +48,7 @@ class CTavScrollCtrl : public QWidget, public SkinnedControl {
 
     const ScrollBarLayout& layout() const { return layout_; }
     ScrollBarPart pressedPart() const { return pressedPart_; }
-    int state() const { return pointer_.state(); }
+    SkinState state() const { return pointer_.state(); }
     bool buttonHeld() const { return pointer_.buttonHeld(); }
     bool tracking() const { return pointer_.tracking(); }
 

@@ -40,9 +40,9 @@ int CTavSliderCtrl::ThumbCentre() const {
 
 QImage CTavSliderCtrl::ThumbImageToDraw() const {
     switch (state()) {
-        case kStateInert:
+        case kInert:
             return thumbInert_;
-        case kStateNormal:
+        case SkinState::Normal:
             return thumb_;
         default:
             return thumbHot_;

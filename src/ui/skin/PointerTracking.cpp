@@ -10,7 +10,7 @@ PointerTracking::Change PointerTracking::PointerMoved(bool inside, bool leftButt
         tracking_ = true;
         buttonHeld_ = leftButtonDown;
         const bool resumesDrag = variant_ == Variant::KeepsStateWhileDragging && leftButtonDown;
-        state_ = resumesDrag ? savedState_ : kStateHover;
+        state_ = resumesDrag ? savedState_ : SkinState::Hover;
         return Change::Entered;
     }
     if (inside) {
@@ -28,18 +28,18 @@ PointerTracking::Change PointerTracking::PointerLeft() {
     if (variant_ == Variant::KeepsStateWhileDragging) {
         savedState_ = state_;
     }
-    state_ = kStateNormal;
+    state_ = SkinState::Normal;
     return Change::Left;
 }
 
 void PointerTracking::ButtonPressed() {
     buttonHeld_ = true;
-    state_ = kStatePressed;
+    state_ = SkinState::Pressed;
 }
 
 void PointerTracking::ButtonReleased() {
     buttonHeld_ = false;
-    state_ = kStateNormal;
+    state_ = SkinState::Normal;
 }
 
 }  // namespace orvex::ui

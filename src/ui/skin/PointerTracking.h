@@ -1,13 +1,8 @@
 #pragma once
 
-namespace orvex::ui {
+#include "ui/layout/SkinState.h"
 
-// Control states, one integer per control. Images in the skin set are asked for by the same
-// numbers (3 is then the "Disable" bitmap).
-inline constexpr int kStateNormal = 0;
-inline constexpr int kStateHover = 1;
-inline constexpr int kStatePressed = 2;  // left button down on the control, or dragging a thumb
-inline constexpr int kStateInert = 3;    // sliders only: frozen by their owner
+namespace orvex::ui {
 
 // The pointer rules shared by buttons, check boxes, combo buttons, sliders and the scroll bar.
 // A control feeds it its mouse events and repaints (and, for a button, sends its hover
@@ -18,6 +13,7 @@ inline constexpr int kStateInert = 3;    // sliders only: frozen by their owner
 //   left press / release   -> ButtonPressed() / ButtonReleased()
 // Qt holds back the leave event while a button is down, so a move outside the control counts as
 // leaving: a check box pressed inside and released outside has lost its held flag by then.
+// The state it keeps is the skin state the control is drawn in.
 class PointerTracking {
   public:
     enum class Variant {
@@ -35,18 +31,18 @@ class PointerTracking {
     void ButtonPressed();
     void ButtonReleased();
 
-    int state() const { return state_; }
-    void SetState(int state) { state_ = state; }
-    int savedState() const { return savedState_; }
-    void SetSavedState(int state) { savedState_ = state; }
+    SkinState state() const { return state_; }
+    void SetState(SkinState state) { state_ = state; }
+    SkinState savedState() const { return savedState_; }
+    void SetSavedState(SkinState state) { savedState_ = state; }
     bool buttonHeld() const { return buttonHeld_; }
     void SetButtonHeld(bool held) { buttonHeld_ = held; }
     bool tracking() const { return tracking_; }
 
   private:
     Variant variant_;
-    int state_ = kStateNormal;
-    int savedState_ = kStateNormal;
+    SkinState state_ = SkinState::Normal;
+    SkinState savedState_ = SkinState::Normal;
     bool buttonHeld_ = false;
     bool tracking_ = false;
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "ui/layout/PopupLayout.h"
 #include "ui/skin/SkinFiles.h"
 
 namespace orvex::ui {
@@ -28,54 +29,31 @@ constexpr ElementRow Crops(int first, int last, SkinFamily family) {
 }
 
 constexpr std::array kRows = {
-    Whole(0, Kind::Copy, kSlotMainNormal),
-    Crops(1, 21, SkinFamily::Main),
-    Whole(22, Kind::Shared, kSlotMouseSettingNormal),
-    Crops(23, 48, SkinFamily::MouseSetting),
+    Whole(0, Kind::Copy, kSlotMainNormal), Crops(1, 21, SkinFamily::Main),
+    Whole(22, Kind::Shared, kSlotMouseSettingNormal), Crops(23, 48, SkinFamily::MouseSetting),
     Whole(49, Kind::Shared, kSlotSensorNormal),
     // 60 was never given to a control on the sensor page.
-    Crops(50, 59, SkinFamily::Sensor),
-    Crops(61, 71, SkinFamily::Sensor),
-    Whole(72, Kind::Shared, kSlotColorSettingBackground),
-    Crops(73, 112, SkinFamily::ColorSetting),
-    Whole(113, Kind::Copy, kSlotMouse),
-    Whole(114, Kind::Shared, kSlotMacroSettingBackground),
-    Crops(115, 122, SkinFamily::MacroSetting),
-    Whole(123, Kind::Shared, kSlotSupportNormal),
-    Crops(124, 129, SkinFamily::Support),
-    Whole(130, Kind::Copy, kSlotSliderNormal),
-    Whole(131, Kind::Copy, kSlotSliderDisable),
-    Whole(132, Kind::Copy, kSlotSlider1),
-    Whole(133, Kind::Copy, kSlotSlider2),
-    Whole(134, Kind::Copy, kSlotSlider3),
+    Crops(50, 59, SkinFamily::Sensor), Crops(61, 71, SkinFamily::Sensor),
+    Whole(72, Kind::Shared, kSlotColorSettingBackground), Crops(73, 112, SkinFamily::ColorSetting),
+    Whole(113, Kind::Copy, kSlotMouse), Whole(114, Kind::Shared, kSlotMacroSettingBackground),
+    Crops(115, 122, SkinFamily::MacroSetting), Whole(123, Kind::Shared, kSlotSupportNormal),
+    Crops(124, 129, SkinFamily::Support), Whole(130, Kind::Copy, kSlotSliderNormal),
+    Whole(131, Kind::Copy, kSlotSliderDisable), Whole(132, Kind::Copy, kSlotSlider1),
+    Whole(133, Kind::Copy, kSlotSlider2), Whole(134, Kind::Copy, kSlotSlider3),
     Whole(135, Kind::Copy, kSlotScrollNormal),
     // 136..138 are special: see ScrollPartSlot.
-    Whole(139, Kind::Copy, kSlotColorPanel),
-    Whole(140, Kind::Shared, kSlotReNameNormal),
+    Whole(139, Kind::Copy, kSlotColorPanel), Whole(140, Kind::Shared, kSlotReNameNormal),
     Crops(141, 144, SkinFamily::ReName),
-    Whole(145, Kind::Shared, kSlotLeftClickWarnNormal),
-    Crops(146, 147, SkinFamily::LeftClickWarn),
-    Whole(148, Kind::Shared, kSlotDeleteMacroNormal),
-    Crops(149, 151, SkinFamily::DeleteMacro),
-    Whole(152, Kind::Shared, kSlotSensorSqat1Normal),
-    Crops(153, 155, SkinFamily::SensorSqat1),
-    Whole(156, Kind::Shared, kSlotSensorSqat2Normal),
-    Crops(157, 161, SkinFamily::SensorSqat2),
-    Whole(162, Kind::Shared, kSlotSensorSqat3Normal),
-    Crops(163, 164, SkinFamily::SensorSqat3),
-    Whole(165, Kind::Shared, kSlotResetWarnNormal),
-    Crops(166, 168, SkinFamily::ResetWarn),
-    Whole(169, Kind::Shared, kSlotAssignKeyNormal),
-    Crops(170, 173, SkinFamily::AssignKey),
+    // 145..173 are the pop-up faces: see layout::popup::kFaces.
 };
 
 // The scroll-bar arrows take their resting look from the "Down" bitmap and their hover look from
 // "Over"; they have no other states.
-int ScrollPartSlot(int state) {
+int ScrollPartSlot(SkinState state) {
     switch (state) {
-        case 0:
+        case SkinState::Normal:
             return kSlotScrollDown;
-        case 1:
+        case SkinState::Hover:
             return kSlotScrollOver;
         default:
             return -1;
@@ -89,11 +67,22 @@ SkinElementSource CropFrom(int slot) {
     return {Kind::Crop, slot};
 }
 
+// A face is handed out as its family's normal bitmap; its controls crop the family by state.
+SkinElementSource PopupElement(const layout::popup::PopupFace& face, int element, SkinState state) {
+    if (element == face.FaceElement()) {
+        return {Kind::Shared, FamilySlot(face.family, SkinState::Normal)};
+    }
+    return CropFrom(FamilySlot(face.family, state));
+}
+
 }  // namespace
 
-SkinElementSource ResolveSkinElement(int element, int state) {
+SkinElementSource ResolveSkinElement(int element, SkinState state) {
     if (element >= 136 && element <= 138) {
         return CropFrom(ScrollPartSlot(state));
+    }
+    if (const layout::popup::PopupFace* face = layout::popup::FaceOwningElement(element)) {
+        return PopupElement(*face, element, state);
     }
     for (const ElementRow& row : kRows) {
         if (element < row.first || element > row.last) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/layout/SkinState.h"
+
 namespace orvex::ui {
 
 // Where the image for a skin element number comes from.
@@ -14,8 +16,8 @@ struct SkinElementSource {
     int slot = -1;
 };
 
-// Controls ask for their images by element number (0..173) and control state (0 normal, 1 hover,
-// 2 pressed, 3 disabled). Whole-image elements ignore the state.
-SkinElementSource ResolveSkinElement(int element, int state);
+// Controls ask for their images by element number (0..173) and state. Whole-image elements ignore
+// the state.
+SkinElementSource ResolveSkinElement(int element, SkinState state);
 
 }  // namespace orvex::ui

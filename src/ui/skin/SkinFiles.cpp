@@ -69,55 +69,50 @@ const std::array<std::string_view, kSkinFileCount> kSkinFileNames = {
 
 namespace {
 
-struct FamilyRun {
-    int firstSlot;
-    int stateCount;
-};
-
-FamilyRun RunOf(SkinFamily family) {
+// Where a family's run of state bitmaps starts in the load order above.
+int FirstSlotOf(SkinFamily family) {
     switch (family) {
         case SkinFamily::Main:
-            return {0, 4};
+            return 0;
         case SkinFamily::MouseSetting:
-            return {4, 4};
+            return 4;
         case SkinFamily::Sensor:
-            return {8, 4};
+            return 8;
         case SkinFamily::ColorSetting:
-            return {13, 4};
+            return 13;
         case SkinFamily::MacroSetting:
-            return {18, 4};
+            return 18;
         case SkinFamily::Support:
-            return {22, 4};
+            return 22;
         case SkinFamily::ReName:
-            return {33, 4};
+            return 33;
         case SkinFamily::Scroll:
-            return {37, 3};
+            return 37;
         case SkinFamily::LeftClickWarn:
-            return {40, 3};
+            return 40;
         case SkinFamily::DeleteMacro:
-            return {43, 3};
+            return 43;
         case SkinFamily::SensorSqat1:
-            return {46, 3};
+            return 46;
         case SkinFamily::SensorSqat2:
-            return {49, 3};
+            return 49;
         case SkinFamily::SensorSqat3:
-            return {52, 3};
+            return 52;
         case SkinFamily::ResetWarn:
-            return {55, 3};
+            return 55;
         case SkinFamily::AssignKey:
-            return {58, 4};
+            return 58;
     }
-    return {0, 0};
+    return 0;
 }
 
 }  // namespace
 
-int FamilySlot(SkinFamily family, int state) {
-    const FamilyRun run = RunOf(family);
-    if (state < 0 || state >= run.stateCount) {
+int FamilySlot(SkinFamily family, SkinState state) {
+    if (!FamilyHasState(family, state)) {
         return -1;
     }
-    return run.firstSlot + state;
+    return FirstSlotOf(family) + static_cast<int>(state);
 }
 
 }  // namespace orvex::ui

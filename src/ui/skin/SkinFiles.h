@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "ui/layout/SkinFamily.h"
+
 namespace orvex::ui {
 
 // The skin bitmaps in the order they are loaded; an image's slot in the skin set is its index here.
@@ -29,35 +31,9 @@ enum SkinSlot : int {
     kSlotScrollNormal = 37,
     kSlotScrollOver = 38,
     kSlotScrollDown = 39,
-    kSlotLeftClickWarnNormal = 40,
-    kSlotDeleteMacroNormal = 43,
-    kSlotSensorSqat1Normal = 46,
-    kSlotSensorSqat2Normal = 49,
-    kSlotSensorSqat3Normal = 52,
-    kSlotResetWarnNormal = 55,
-    kSlotAssignKeyNormal = 58,
-};
-
-// A family is a run of state bitmaps in register: Normal, Over, Down and, for most, Disable.
-enum class SkinFamily {
-    Main,
-    MouseSetting,
-    Sensor,
-    ColorSetting,
-    MacroSetting,
-    Support,
-    ReName,
-    Scroll,
-    LeftClickWarn,
-    DeleteMacro,
-    SensorSqat1,
-    SensorSqat2,
-    SensorSqat3,
-    ResetWarn,
-    AssignKey,
 };
 
 // The slot of the family's bitmap for a control state, or -1 when the family has no such state.
-int FamilySlot(SkinFamily family, int state);
+int FamilySlot(SkinFamily family, SkinState state);
 
 }  // namespace orvex::ui

@@ -45,7 +45,7 @@ void SkinImageSet::LoadSkinImages() {
     }
 }
 
-QImage SkinImageSet::GetSkinImage(int element, int state, const QRect& rect) {
+QImage SkinImageSet::GetSkinImage(int element, SkinState state, const QRect& rect) {
     LoadSkinImages();
     const SkinElementSource source = ResolveSkinElement(element, state);
     switch (source.kind) {
@@ -62,7 +62,7 @@ QImage SkinImageSet::GetSkinImage(int element, int state, const QRect& rect) {
     return {};
 }
 
-QImage SkinImageSet::CropFamily(SkinFamily family, int state, const QRect& rect) {
+QImage SkinImageSet::CropFamily(SkinFamily family, SkinState state, const QRect& rect) {
     LoadSkinImages();
     const int slot = FamilySlot(family, state);
     if (slot < 0) {

@@ -37,12 +37,13 @@ class SkinImageSet {
     void LoadSkinImages();
     bool IsLoaded() const { return loaded_; }
 
-    // `rect` is the control's rectangle in page pixels; whole-image elements ignore it.
-    QImage GetSkinImage(int element, int state, const QRect& rect);
+    // `rect` is the control's rectangle in page pixels; whole-image elements ignore it and the
+    // state.
+    QImage GetSkinImage(int element, SkinState state, const QRect& rect);
 
     // The rectangle of a family's bitmap for a control state, for controls without an element
     // number; the same failure rule as GetSkinImage.
-    QImage CropFamily(SkinFamily family, int state, const QRect& rect);
+    QImage CropFamily(SkinFamily family, SkinState state, const QRect& rect);
 
     // The loaded image of a slot (null when its file did not load).
     const QImage& SlotImage(int slot) const;

@@ -35,11 +35,12 @@ void SkinnedComboButton::SetImages(const QImage& normal, const QImage& hover,
     StoreImages(normal, hover, pressed, QImage());
 }
 
-int SkinnedComboButton::NewMenuId() const {
-    // A tick count, as every menu of the program is named; the menu's notifications must never
-    // be mistaken for its hide notices.
-    const int id = static_cast<int>(clock_->Now().count() & 0x7FFFFFFF);
-    return id == kMenuHidingCode ? id + 1 : id;
+int SkinnedComboButton::NewMenuId() {
+    if (menuIds_ != nullptr) {
+        return menuIds_->Next();
+    }
+    // A button makes its menu once, so a button on its own cannot repeat its own id.
+    return MenuIdAllocator(*clock_).Next();
 }
 
 void SkinnedComboButton::MakeMenu(const QRect& rect) {
@@ -95,7 +96,7 @@ void SkinnedComboButton::SetLabelFont(const QString& face, int height) {
 }
 
 QColor SkinnedComboButton::TextColour() const {
-    const bool highlighted = IsChecked() || state() == kStateHover;
+    const bool highlighted = IsChecked() || state() == SkinState::Hover;
     return TextColourFromArgb(highlighted ? kHighlightedTextArgb : kNormalTextArgb);
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/device/Clock.h"
 #include "ui/skin/ControlNotificationTarget.h"
+#include "ui/skin/MenuIdAllocator.h"
 #include "ui/skin/SkinnedPushButton.h"
 
 namespace orvex::ui {
@@ -71,8 +72,11 @@ class SkinnedComboButton : public SkinnedPushButton, public ControlNotificationT
 
     bool menuGuard() const { return menuGuard_; }
     std::optional<Milliseconds> menuLastSeenOpen() const { return menuLastSeenOpen_; }
-    // The clock for the menu guard and the menu's id; it must outlive the button.
+    // The clock for the menu guard; it must outlive the button.
     void SetClock(const Clock& clock) { clock_ = &clock; }
+    // Where the menu's id comes from; it must outlive the button. Without one the id is the
+    // allocator's rule applied to the guard's clock.
+    void SetMenuIdAllocator(MenuIdAllocator& menuIds) { menuIds_ = &menuIds; }
 
     // Choices and hide notices from the button's menu.
     void ControlNotification(int code, int value) override;
@@ -91,7 +95,7 @@ class SkinnedComboButton : public SkinnedPushButton, public ControlNotificationT
     void MakeMenu(const QRect& rect);
     void OpenMenu();
     void NoteMenuSeenOpen();
-    int NewMenuId() const;
+    int NewMenuId();
 
     PopupMenu* menu_ = nullptr;  // a Qt child of the button
     int selectedCode_ = -1;
@@ -104,6 +108,7 @@ class SkinnedComboButton : public SkinnedPushButton, public ControlNotificationT
     std::optional<Milliseconds> menuLastSeenOpen_;
     QTimer menuWatch_;
     const Clock* clock_;
+    MenuIdAllocator* menuIds_ = nullptr;
 };
 
 }  // namespace orvex::ui

@@ -35,22 +35,21 @@ void SkinnedPushButton::StoreImages(const QImage& normal, const QImage& hover,
 }
 
 QImage SkinnedPushButton::ImageToDraw() const {
-    if (!isEnabled() && !images_[kDisabledImage].isNull()) {
-        return images_[kDisabledImage];
+    if (!isEnabled() && !image(SkinState::Disabled).isNull()) {
+        return image(SkinState::Disabled);
     }
-    if (checked_ && !images_[kPressedImage].isNull()) {
-        return images_[kPressedImage];
+    if (checked_ && !image(SkinState::Pressed).isNull()) {
+        return image(SkinState::Pressed);
     }
     switch (pointer_.state()) {
-        case kStatePressed:
-            return images_[kPressedImage];
-        case kStateNormal:
-            return images_[kNormalImage];
-        case kStateHover:
-            return images_[kHoverImage];
-        default:
-            return {};
+        case SkinState::Pressed:
+        case SkinState::Normal:
+        case SkinState::Hover:
+            return image(pointer_.state());
+        case SkinState::Disabled:
+            break;
     }
+    return {};
 }
 
 void SkinnedPushButton::PaintLabel(QPainter&) {}

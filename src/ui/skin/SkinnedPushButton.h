@@ -10,8 +10,8 @@
 
 namespace orvex::ui {
 
-// What the skinned button family shares: four state images, a checked flag the owner sets (the
-// check box sets its own), the pointer rules of every skinned control and one rule for which
+// What the skinned button family shares: an image per skin state, a checked flag the owner sets
+// (the check box sets its own), the pointer rules of every skinned control and one rule for which
 // image to draw. A completed click reaches the parent as ControlClicked, at the moment the
 // platform's default processing of the release makes it.
 //
@@ -22,8 +22,6 @@ class SkinnedPushButton : public QAbstractButton, public SkinnedControl {
     Q_OBJECT
 
   public:
-    enum ImageRole { kNormalImage, kHoverImage, kPressedImage, kDisabledImage };
-
     // Redraws only when the flag changes.
     void SetChecked(bool checked);
     bool IsChecked() const { return checked_; }
@@ -31,10 +29,10 @@ class SkinnedPushButton : public QAbstractButton, public SkinnedControl {
     void SetText(const QString& text);
     const QString& Text() const { return text_; }
 
-    int state() const { return pointer_.state(); }
+    SkinState state() const { return pointer_.state(); }
     bool buttonHeld() const { return pointer_.buttonHeld(); }
     bool tracking() const { return pointer_.tracking(); }
-    const QImage& image(ImageRole role) const { return images_[role]; }
+    const QImage& image(SkinState state) const { return images_[StateIndex(state)]; }
 
     // The image the next paint draws, first rule that applies: disabled window and a disabled
     // image; checked and a pressed image; then the image of the state. A null image (nothing
@@ -69,7 +67,7 @@ class SkinnedPushButton : public QAbstractButton, public SkinnedControl {
   private:
     void TrackPointer(bool inside, bool leftButtonDown);
 
-    std::array<QImage, 4> images_;
+    std::array<QImage, kSkinStateCount> images_;
     PointerTracking pointer_;
     QString text_;
     bool checked_ = false;

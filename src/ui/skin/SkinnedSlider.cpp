@@ -29,7 +29,7 @@ void SkinnedSlider::SetStep(int step) {
     update();
 }
 
-void SkinnedSlider::SetState(int state) {
+void SkinnedSlider::SetState(SkinState state) {
     pointer_.SetState(state);
     update();
 }
@@ -76,7 +76,7 @@ void SkinnedSlider::mousePressEvent(QMouseEvent* event) {
         return;
     }
     pointer_.ButtonPressed();
-    pointer_.SetSavedState(kStatePressed);
+    pointer_.SetSavedState(SkinState::Pressed);
     const QPoint point = event->position().toPoint();
     DragStarted(point);
     TakeValueFromPointer(point.x());
@@ -90,7 +90,7 @@ void SkinnedSlider::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPoint point = event->position().toPoint();
-    if (pointer_.state() == kStatePressed) {
+    if (pointer_.state() == SkinState::Pressed) {
         TakeValueFromPointer(point.x());
         update();
     }
@@ -110,7 +110,7 @@ void SkinnedSlider::mouseReleaseEvent(QMouseEvent* event) {
     }
     DragEnded();
     pointer_.ButtonReleased();
-    pointer_.SetSavedState(kStateNormal);
+    pointer_.SetSavedState(SkinState::Normal);
     update();
 }
 

@@ -14,12 +14,14 @@ namespace orvex::ui {
 // inert state, the optional value text, and the pointer rules. A press starts a drag, every move
 // of the drag and the release take the value from the pointer, and a drag that leaves the slider
 // pauses and goes on when the pointer comes back with the button still down. While the owner holds
-// the slider inert (state kStateInert) it ignores the pointer altogether.
+// the slider inert (state kInert) it ignores the pointer altogether.
 class SkinnedSlider : public QWidget, public SkinnedControl {
     Q_OBJECT
 
   public:
     static constexpr std::uint32_t kDefaultTextArgb = 0xFFFFFFFF;
+    // An inert slider is drawn with its disabled thumb.
+    static constexpr SkinState kInert = SkinState::Disabled;
 
     // The owner redraws by writing these; values already set are not brought into the new range.
     void SetMinimum(int minimum);
@@ -27,10 +29,10 @@ class SkinnedSlider : public QWidget, public SkinnedControl {
     void SetStep(int step);
     const SliderRange& range() const { return range_; }
 
-    // kStateInert freezes the slider, kStateNormal frees it again.
-    void SetState(int state);
-    int state() const { return pointer_.state(); }
-    int savedState() const { return pointer_.savedState(); }
+    // kInert freezes the slider, SkinState::Normal frees it again.
+    void SetState(SkinState state);
+    SkinState state() const { return pointer_.state(); }
+    SkinState savedState() const { return pointer_.savedState(); }
     bool buttonHeld() const { return pointer_.buttonHeld(); }
     bool tracking() const { return pointer_.tracking(); }
 
@@ -57,7 +59,7 @@ class SkinnedSlider : public QWidget, public SkinnedControl {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool IsInert() const { return pointer_.state() == kStateInert; }
+    bool IsInert() const { return pointer_.state() == kInert; }
     void TrackPointer(bool inside, bool leftButtonDown);
 
     PointerTracking pointer_{PointerTracking::Variant::KeepsStateWhileDragging};

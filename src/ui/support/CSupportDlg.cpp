@@ -36,7 +36,7 @@ CSupportDlg::CSupportDlg(const WindowServices& services, QWidget* parent)
       softVersion_(new CTavStatic(this)) {
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
-    SetBackgroundImage(skin.GetSkinImage(kSupportNormalElement, 0, {}));
+    SetBackgroundImage(skin.GetSkinImage(kSupportNormalElement, SkinState::Normal, {}));
 
     PlaceButton(faq_, kFaqId, ToQRect(layout::support::kFqa));
     PlaceButton(onlineSupport_, kOnlineSupportId, ToQRect(layout::support::kOnlineSupport));
@@ -53,15 +53,16 @@ void CSupportDlg::PlaceButton(CTavButton* button, int id, const QRect& rect) {
     SkinImageSet& skin = SkinImageSet::Instance();
     button->SetControlId(id);
     button->setGeometry(rect);
-    button->SetImages(skin.CropFamily(SkinFamily::Support, 0, rect),
-                      skin.CropFamily(SkinFamily::Support, 1, rect),
-                      skin.CropFamily(SkinFamily::Support, 2, rect), QImage());
+    button->SetImages(skin.CropFamily(SkinFamily::Support, SkinState::Normal, rect),
+                      skin.CropFamily(SkinFamily::Support, SkinState::Hover, rect),
+                      skin.CropFamily(SkinFamily::Support, SkinState::Pressed, rect), QImage());
 }
 
 void CSupportDlg::PlaceVersionStatic(CTavStatic* label, int id, const QRect& rect) {
     label->SetControlId(id);
     label->setGeometry(rect);
-    label->SetBackground(SkinImageSet::Instance().CropFamily(SkinFamily::Support, 0, rect));
+    label->SetBackground(
+        SkinImageSet::Instance().CropFamily(SkinFamily::Support, SkinState::Normal, rect));
     label->SetFontHeight(kVersionFontHeight);
 }
 

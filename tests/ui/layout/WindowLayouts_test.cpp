@@ -64,10 +64,13 @@ TEST(WindowLayouts, WindowsAndControlIdsAreUniqueAndPagesFitThePageArea) {
     EXPECT_EQ(FindWindowLayout("no such window"), nullptr);
 }
 
-TEST(PopupLayout, FacesAreFoundByModeAndOnlyTheirOwnControlsAreListed) {
-    ASSERT_NE(popup::FindFace(156), nullptr);
-    EXPECT_EQ(popup::FindFace(156)->family, "SensorSQAT2");
-    EXPECT_EQ(popup::FindFace(157), nullptr);
+TEST(PopupLayout, FacesAreFoundByModeOrElementAndOnlyTheirOwnControlsAreListed) {
+    const popup::PopupFace& countdown = popup::FaceOf(PopupMode::SurfaceCountdown);
+    EXPECT_EQ(FamilyStem(countdown.family), "SensorSQAT2");
+    EXPECT_EQ(popup::FaceOwningElement(156), &countdown);
+    EXPECT_EQ(popup::FaceOwningElement(161), &countdown);
+    EXPECT_EQ(popup::FaceOwningElement(144), nullptr) << "the rename dialog's";
+    EXPECT_EQ(popup::FaceOwningElement(174), nullptr);
 
     const WindowLayout* warning = FindWindowLayout("Popup LeftClickWarning");
     ASSERT_NE(warning, nullptr);

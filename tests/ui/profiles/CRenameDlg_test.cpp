@@ -71,13 +71,14 @@ TEST_F(CRenameDlgTest, CancelCloseAndEscapeAfterTypingChangeNothing) {
 
 TEST_F(CRenameDlgTest, FaceIsTheRenameBitmapWithTheEditOverItsOwnCrop) {
     CRenameDlg dialog(profile, nullptr);
-    const int normal = FamilySlot(SkinFamily::ReName, 0);
+    const int normal = FamilySlot(SkinFamily::ReName, SkinState::Normal);
     EXPECT_EQ(dialog.size(), DialogSkin::kRenameSize);
     EXPECT_EQ(dialog.edit()->geometry(), QRect(112, 44, 199, 15));
     EXPECT_EQ(dialog.edit()->backgroundImage(),
               DialogSkin::Picture(normal, DialogSkin::kRenameSize).copy(112, 44, 199, 15));
-    EXPECT_EQ(dialog.okButton()->image(SkinnedPushButton::kPressedImage),
-              DialogSkin::Picture(FamilySlot(SkinFamily::ReName, 2), DialogSkin::kRenameSize)
+    EXPECT_EQ(dialog.okButton()->image(SkinState::Pressed),
+              DialogSkin::Picture(FamilySlot(SkinFamily::ReName, SkinState::Pressed),
+                                  DialogSkin::kRenameSize)
                   .copy(dialog.okButton()->geometry()));
     EXPECT_TRUE(dialog.edit()->text().isEmpty());
 }

@@ -86,7 +86,8 @@ TEST_F(PopupTest, EachFaceShowsItsModesControlsCutFromItsOwnBitmaps) {
         SCOPED_TRACE(static_cast<int>(face.mode));
         CPopDlg popup(face.mode, nullptr, services.popupServices());
         EXPECT_EQ(popup.backgroundImage(),
-                  DialogSkin::Picture(FamilySlot(face.family, 0), DialogSkin::kPopupSize));
+                  DialogSkin::Picture(FamilySlot(face.family, SkinState::Normal),
+                                      DialogSkin::kPopupSize));
         EXPECT_TRUE(popup.okButton()->isVisibleTo(&popup));
         EXPECT_TRUE(popup.closeButton()->isVisibleTo(&popup));
         EXPECT_EQ(popup.cancelButton()->isVisibleTo(&popup), face.cancel);
@@ -95,10 +96,11 @@ TEST_F(PopupTest, EachFaceShowsItsModesControlsCutFromItsOwnBitmaps) {
 
         const QRect okRect = popup.okButton()->geometry();
         EXPECT_EQ(
-            popup.okButton()->image(SkinnedPushButton::kHoverImage),
-            DialogSkin::Picture(FamilySlot(face.family, 1), DialogSkin::kPopupSize).copy(okRect));
+            popup.okButton()->image(SkinState::Hover),
+            DialogSkin::Picture(FamilySlot(face.family, SkinState::Hover), DialogSkin::kPopupSize)
+                .copy(okRect));
         // Only the key-assignment family has a disabled bitmap.
-        EXPECT_EQ(popup.okButton()->image(SkinnedPushButton::kDisabledImage).isNull(),
+        EXPECT_EQ(popup.okButton()->image(SkinState::Disabled).isNull(),
                   face.family != SkinFamily::AssignKey);
     }
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());

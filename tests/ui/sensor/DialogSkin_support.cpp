@@ -7,6 +7,8 @@ namespace {
 
 constexpr int kSupportSlots = 4;
 constexpr int kRenameSlots = 4;
+// The pop-up families are the last in the load order.
+const int kPopupSlotsBegin = FamilySlot(SkinFamily::LeftClickWarn, SkinState::Normal);
 constexpr int kPopupSlotsEnd = kSkinFileCount;
 
 QSize SizeOfSlot(int slot) {
@@ -16,7 +18,7 @@ QSize SizeOfSlot(int slot) {
     if (slot >= kSlotReNameNormal && slot < kSlotReNameNormal + kRenameSlots) {
         return DialogSkin::kRenameSize;
     }
-    if (slot >= kSlotLeftClickWarnNormal && slot < kPopupSlotsEnd) {
+    if (slot >= kPopupSlotsBegin && slot < kPopupSlotsEnd) {
         return DialogSkin::kPopupSize;
     }
     return {};

@@ -35,11 +35,11 @@ class CTavButtonTest : public ::testing::Test {
         window.notifications.clear();
     }
 
-    void DriveToState(int state) {
-        if (state == kStateHover || state == kStatePressed) {
+    void DriveToState(SkinState state) {
+        if (state == SkinState::Hover || state == SkinState::Pressed) {
             QTest::mouseMove(&button, kCentre);
         }
-        if (state == kStatePressed) {
+        if (state == SkinState::Pressed) {
             QTest::mousePress(&button, Qt::LeftButton, {}, kCentre);
         }
         ASSERT_EQ(button.state(), state);
@@ -56,22 +56,23 @@ TEST_F(CTavButtonTest, ImageIsChosenByTheFirstRuleThatApplies) {
         const char* name;
         bool enabled;
         bool checked;
-        int state;
+        SkinState state;
         bool hasPressed;
         bool hasDisabled;
         const QImage* expected;  // nullptr: nothing drawn
     };
     const Case cases[] = {
-        {"normal", true, false, kStateNormal, true, true, &kNormal},
-        {"hover", true, false, kStateHover, true, true, &kHover},
-        {"pressed", true, false, kStatePressed, true, true, &kPressed},
-        {"checked shows pressed when normal", true, true, kStateNormal, true, true, &kPressed},
-        {"checked shows pressed when hovered", true, true, kStateHover, true, true, &kPressed},
-        {"disabled wins over checked", false, true, kStateNormal, true, true, &kDisabled},
-        {"disabled without its image, checked", false, true, kStateNormal, true, false, &kPressed},
-        {"disabled without its image", false, false, kStateNormal, true, false, &kNormal},
-        {"checked without a pressed image", true, true, kStateHover, false, true, &kHover},
-        {"pressed without a pressed image", true, false, kStatePressed, false, true, nullptr},
+        {"normal", true, false, SkinState::Normal, true, true, &kNormal},
+        {"hover", true, false, SkinState::Hover, true, true, &kHover},
+        {"pressed", true, false, SkinState::Pressed, true, true, &kPressed},
+        {"checked shows pressed when normal", true, true, SkinState::Normal, true, true, &kPressed},
+        {"checked shows pressed when hovered", true, true, SkinState::Hover, true, true, &kPressed},
+        {"disabled wins over checked", false, true, SkinState::Normal, true, true, &kDisabled},
+        {"disabled without its image, checked", false, true, SkinState::Normal, true, false,
+         &kPressed},
+        {"disabled without its image", false, false, SkinState::Normal, true, false, &kNormal},
+        {"checked without a pressed image", true, true, SkinState::Hover, false, true, &kHover},
+        {"pressed without a pressed image", true, false, SkinState::Pressed, false, true, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,7 +94,7 @@ TEST_F(CTavButtonTest, ImageIsChosenByTheFirstRuleThatApplies) {
 
 TEST_F(CTavButtonTest, TextColourFollowsDisabledCheckedAndHover) {
     EXPECT_EQ(button.TextColour(), QColor(0xD2, 0xD2, 0xD2));
-    DriveToState(kStateHover);
+    DriveToState(SkinState::Hover);
     EXPECT_EQ(button.TextColour(), QColor(Qt::white));
     button.SetChecked(true);
     EXPECT_EQ(button.TextColour(), QColor(0x4D, 0x82, 0xC3));
@@ -104,7 +105,7 @@ TEST_F(CTavButtonTest, TextColourFollowsDisabledCheckedAndHover) {
 TEST_F(CTavButtonTest, PaintsTheStateImageAndTheTextFiveInFromTheLeft) {
     button.SetImages(kNormal, kHover, kPressed, kDisabled);
     button.SetText(QStringLiteral("Profile 1"));
-    DriveToState(kStateHover);
+    DriveToState(SkinState::Hover);
     const QImage shot = button.grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, 2), QColor(Qt::green));
     // The text is white over the green hover image: the first column with red in it.
@@ -133,24 +134,24 @@ TEST_F(CTavButtonTest, HoverIsNotifiedOncePerEntryAndTheClickSeparately) {
 
     window.notifications.clear();
     QTest::mousePress(&button, Qt::LeftButton, {}, kCentre);
-    EXPECT_EQ(button.state(), kStatePressed);
+    EXPECT_EQ(button.state(), SkinState::Pressed);
     EXPECT_TRUE(button.buttonHeld());
     QTest::mouseRelease(&button, Qt::LeftButton, {}, kCentre);
-    EXPECT_EQ(button.state(), kStateNormal);
+    EXPECT_EQ(button.state(), SkinState::Normal);
     EXPECT_FALSE(button.buttonHeld());
     EXPECT_EQ(window.clicks, std::vector<int>{1042});
     EXPECT_TRUE(window.notifications.empty());
 
     // The released button has let the pointer go: the next move over it is a new entry.
     QTest::mouseMove(&button, kCentre + QPoint(3, 0));
-    EXPECT_EQ(button.state(), kStateHover);
+    EXPECT_EQ(button.state(), SkinState::Hover);
     EXPECT_EQ(window.notifications, (std::vector<Notification>{{1042, 0}}));
 }
 
 TEST_F(CTavButtonTest, AReleaseOffTheButtonIsNoClick) {
     QTest::mousePress(&button, Qt::LeftButton, {}, kCentre);
     QTest::mouseMove(&window, kAway);
-    EXPECT_EQ(button.state(), kStateNormal);
+    EXPECT_EQ(button.state(), SkinState::Normal);
     QTest::mouseRelease(&window, Qt::LeftButton, {}, kAway);
     EXPECT_TRUE(window.clicks.empty());
 }

@@ -176,7 +176,7 @@ TEST(CQELComboButtonTest, OpensItsFlatMenuAndTakesTheChoice) {
     // Without entries there is no menu, and a click does no more than look pressed.
     QTest::mouseMove(&button, QPoint(5, 5));
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(button.state(), kStatePressed);
+    EXPECT_EQ(button.state(), SkinState::Pressed);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(button.menu(), nullptr);
 

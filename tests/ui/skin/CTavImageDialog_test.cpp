@@ -53,9 +53,9 @@ TEST(CTavImageDialogTest, SharedSkinImageStaysIntactWhenTheDialogMovesOn) {
     SkinTestFolder folder;
     SkinImageSet set(folder.path());
     CTavImageDialog dialog;
-    dialog.SetBackgroundImage(set.GetSkinImage(72, 0, {}));
+    dialog.SetBackgroundImage(set.GetSkinImage(72, SkinState::Normal, {}));
     dialog.SetBackgroundImage(Filled({10, 10}, Qt::blue));
-    EXPECT_EQ(set.GetSkinImage(72, 0, {}),
+    EXPECT_EQ(set.GetSkinImage(72, SkinState::Normal, {}),
               SkinTestFolder::SlotPicture(kSlotColorSettingBackground));
     EXPECT_EQ(dialog.size(), QSize(10, 10));
 }

@@ -14,7 +14,7 @@ using testing::SlotAt;
 using testing::SlotPiece;
 
 constexpr int kBackgroundSlot = kSlotSensorNormal;
-constexpr int kFillSlot = kSlotSensorSqat1Normal;
+const int kFillSlot = FamilySlot(SkinFamily::SensorSqat1, SkinState::Normal);
 
 // The fill image's pixels carry their own coordinates: green = x, blue = y.
 class CTavProgressCtrlTest : public ::testing::Test {

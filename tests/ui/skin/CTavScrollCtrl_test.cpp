@@ -132,7 +132,7 @@ TEST_F(CTavScrollCtrlTest, SetPosClampsAndAlwaysReports) {
 TEST_F(CTavScrollCtrlTest, APressTakenOffTheBarIsAbandoned) {
     Press(first, QPoint(8, 93));
     QTest::mouseMove(&first, QPoint(-50, 93));
-    EXPECT_EQ(first.state(), kStateNormal);
+    EXPECT_EQ(first.state(), SkinState::Normal);
     Release(first, QPoint(-50, 93));
     EXPECT_TRUE(window.notifications.empty());
     EXPECT_EQ(first.position(), 3);
@@ -146,7 +146,7 @@ TEST_F(CTavScrollCtrlTest, APressTakenOffTheBarIsAbandoned) {
     QTest::mouseMove(&first, QPoint(30, 50));
     QTest::mouseMove(&first, QPoint(8, 60));
     QTest::mouseMove(&first, QPoint(8, 70));
-    EXPECT_EQ(first.state(), kStateHover);
+    EXPECT_EQ(first.state(), SkinState::Hover);
     EXPECT_EQ(first.position(), reached);
     Release(first, QPoint(8, 70));
     EXPECT_EQ(first.position(), 18);

@@ -83,7 +83,7 @@ TEST_F(CTavSliderCtrlTest, ADragAcrossOnlyYieldsStepsEachReportedOnce) {
     Release(129);
     EXPECT_EQ(window.notifications, Values({200, 400, 600, 800, 1000, 1200, 1400}));
     EXPECT_EQ(slider.value(), 1400);
-    EXPECT_EQ(slider.state(), kStateNormal);
+    EXPECT_EQ(slider.state(), SkinState::Normal);
 }
 
 TEST_F(CTavSliderCtrlTest, ADragWithinOneStepSendsNothing) {
@@ -134,13 +134,13 @@ TEST_F(CTavSliderCtrlTest, AnInertSliderIgnoresThePointerAndShowsItsInertThumb) 
     UseRange(1, 3, 1);
     slider.SetPos(2);
     window.notifications.clear();
-    slider.SetState(kStateInert);
+    slider.SetState(SkinnedSlider::kInert);
 
     Press(5);
     MoveTo(125);
     Release(125);
     MoveTo(60);
-    EXPECT_EQ(slider.state(), kStateInert);
+    EXPECT_EQ(slider.state(), SkinnedSlider::kInert);
     EXPECT_EQ(slider.value(), 2);
     EXPECT_TRUE(window.notifications.empty());
     const int centre = slider.ThumbCentre();
@@ -150,7 +150,7 @@ TEST_F(CTavSliderCtrlTest, AnInertSliderIgnoresThePointerAndShowsItsInertThumb) 
                      SlotPiece(kSlotSlider1, 10, 16), QImage());
     EXPECT_EQ(SlotAt(slider.grab().toImage(), centre, 8), kSlotSensorNormal);
 
-    slider.SetState(kStateNormal);
+    slider.SetState(SkinState::Normal);
     Press(125);
     Release(125);
     EXPECT_EQ(window.notifications, Values({3}));
@@ -164,13 +164,13 @@ TEST_F(CTavSliderCtrlTest, ADragPausesOutsideResumesOnReturnAndEndsWhereItLeft) 
 
     // Out above the slider: the move that leaves still counts, the ones outside do not.
     MoveTo(65, -30);
-    EXPECT_EQ(slider.state(), kStateNormal);
+    EXPECT_EQ(slider.state(), SkinState::Normal);
     MoveTo(125, -30);
     EXPECT_EQ(slider.value(), 800);
 
     // The move that comes back only takes the drag up again; the next one moves the thumb.
     MoveTo(125, 8);
-    EXPECT_EQ(slider.state(), kStatePressed);
+    EXPECT_EQ(slider.state(), SkinState::Pressed);
     EXPECT_EQ(slider.value(), 800);
     MoveTo(124, 8);
     EXPECT_EQ(slider.value(), 1400);
@@ -182,8 +182,8 @@ TEST_F(CTavSliderCtrlTest, ADragPausesOutsideResumesOnReturnAndEndsWhereItLeft) 
     MoveTo(125, 70);
     Release(125, 70);
     EXPECT_EQ(slider.value(), 200);
-    EXPECT_EQ(slider.state(), kStateNormal);
-    EXPECT_EQ(slider.savedState(), kStateNormal);
+    EXPECT_EQ(slider.state(), SkinState::Normal);
+    EXPECT_EQ(slider.savedState(), SkinState::Normal);
     EXPECT_FALSE(slider.buttonHeld());
     EXPECT_EQ(window.notifications, Values({200, 800, 1400, 200}));
 }
@@ -199,7 +199,7 @@ TEST_F(CTavSliderCtrlTest, PaintsTheThumbOfTheStateAtItsValueAndTheValueBelow) {
     EXPECT_EQ(SlotAt(shot, 125, 16), kSlotSensorNormal);
 
     MoveTo(40);
-    EXPECT_EQ(slider.state(), kStateHover);
+    EXPECT_EQ(slider.state(), SkinState::Hover);
     EXPECT_EQ(SlotAt(slider.grab().toImage(), 125, 8), kSlotSlider1);
 
     const auto hasWhiteBelowTheThumb = [this] {

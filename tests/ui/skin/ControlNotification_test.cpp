@@ -58,16 +58,24 @@ TEST(ControlNotificationTest, MenuHideNoticeTravelsUpThroughPagesOtherCodesStop)
     EXPECT_TRUE(mainWindow.clicks.empty());
 }
 
-TEST(ControlNotificationTest, ParentThatDoesNotListenIsLeftAlone) {
-    QWidget plainParent;
+// Only pages pass the hide notice on: a plain widget in between stops everything, and the window
+// above it hears nothing. A control without a parent sends into the void, harmlessly.
+TEST(ControlNotificationTest, ParentThatDoesNotListenStopsEveryNotice) {
+    RecordingParent window;
+    QWidget plainParent(&window);
     ProbeControl control(&plainParent);
+    control.SetControlId(7);
+    EXPECT_EQ(NotificationTargetOf(&plainParent), nullptr);
+
     control.NotifyParent(1);
-    control.NotifyParentWithCode(kMenuHidingCode, 1);
+    control.NotifyParentWithCode(kMenuHidingCode, kMenuHidingBefore);
     control.NotifyParentClicked();
+    EXPECT_TRUE(window.notifications.empty());
+    EXPECT_TRUE(window.clicks.empty());
 
     ProbeControl orphan(nullptr);
     orphan.NotifyParent(1);
-    SUCCEED();
+    orphan.NotifyParentClicked();
 }
 
 }  // namespace

@@ -33,9 +33,12 @@ QString Stem(const layout::WindowLayout& window) {
 // A family's state bitmaps present in the folder, in state order.
 std::vector<QImage> StateBitmaps(const layout::WindowLayout& window) {
     std::vector<QImage> states;
-    for (const char* suffix : {"Normal", "Over", "Down", "Disable"}) {
-        const QImage image = LoadSkinFile(Stem(window) + QLatin1Char('_') + QLatin1String(suffix) +
-                                          QStringLiteral(".bmp"));
+    for (const SkinState state : kSkinStates) {
+        const std::string_view suffix = StateFileSuffix(state);
+        const QImage image =
+            LoadSkinFile(Stem(window) + QLatin1Char('_') +
+                         QString::fromLatin1(suffix.data(), static_cast<qsizetype>(suffix.size())) +
+                         QStringLiteral(".bmp"));
         if (!image.isNull()) {
             states.push_back(image.convertToFormat(QImage::Format_ARGB32));
         }

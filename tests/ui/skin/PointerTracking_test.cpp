@@ -65,12 +65,12 @@ TEST_F(PointerTrackingTest, HoverIsNotifiedOncePerEntry) {
     QTest::mouseMove(&window, QPoint(10, 10));
     QTest::mouseMove(&window, QPoint(20, 12));
     QTest::mouseMove(&window, QPoint(30, 5));
-    EXPECT_EQ(first.tracking.state(), kStateHover);
+    EXPECT_EQ(first.tracking.state(), SkinState::Hover);
 
     QTest::mouseMove(&window, QPoint(60, 10));
-    EXPECT_EQ(first.tracking.state(), kStateNormal);
+    EXPECT_EQ(first.tracking.state(), SkinState::Normal);
     EXPECT_FALSE(first.tracking.tracking());
-    EXPECT_EQ(second.tracking.state(), kStateHover);
+    EXPECT_EQ(second.tracking.state(), SkinState::Hover);
 
     QTest::mouseMove(&window, QPoint(10, 10));
     EXPECT_EQ(window.notifications, (std::vector<Notification>{{11, 0}, {12, 0}, {11, 0}}));
@@ -79,11 +79,11 @@ TEST_F(PointerTrackingTest, HoverIsNotifiedOncePerEntry) {
 TEST_F(PointerTrackingTest, DraggingOutOfAPressedControlClearsItsHeldFlag) {
     QTest::mouseMove(&window, QPoint(10, 10));
     QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(first.tracking.state(), kStatePressed);
+    EXPECT_EQ(first.tracking.state(), SkinState::Pressed);
     EXPECT_TRUE(first.tracking.buttonHeld());
 
     QTest::mouseMove(&window, QPoint(120, 40));
-    EXPECT_EQ(first.tracking.state(), kStateNormal);
+    EXPECT_EQ(first.tracking.state(), SkinState::Normal);
     EXPECT_FALSE(first.tracking.buttonHeld());
     QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(120, 40));
 }
@@ -93,13 +93,13 @@ TEST(PointerTrackingRulesTest, SlidersTakeTheirDragStateBackOnReentry) {
     slider.PointerMoved(true, false);
     slider.ButtonPressed();
     EXPECT_EQ(slider.PointerMoved(false, true), PointerTracking::Change::Left);
-    EXPECT_EQ(slider.state(), kStateNormal);
+    EXPECT_EQ(slider.state(), SkinState::Normal);
     EXPECT_EQ(slider.PointerMoved(true, true), PointerTracking::Change::Entered);
-    EXPECT_EQ(slider.state(), kStatePressed);
+    EXPECT_EQ(slider.state(), SkinState::Pressed);
 
     slider.PointerLeft();
     EXPECT_EQ(slider.PointerMoved(true, false), PointerTracking::Change::Entered);
-    EXPECT_EQ(slider.state(), kStateHover);
+    EXPECT_EQ(slider.state(), SkinState::Hover);
 }
 
 }  // namespace

@@ -35,9 +35,9 @@ TEST(SkinGallery, RendersEveryWindowAtItsSize) {
     EXPECT_EQ(sizeOf(QStringLiteral("window-Rename")),
               QSize(layout::rename::kDialogSize.width, layout::rename::kDialogSize.height));
     for (const layout::popup::PopupFace& face : layout::popup::kFaces) {
-        const QString name =
-            QStringLiteral("popup-") +
-            QString::fromLatin1(face.family.data(), static_cast<qsizetype>(face.family.size()));
+        const std::string_view stem = FamilyStem(face.family);
+        const QString name = QStringLiteral("popup-") +
+                             QString::fromLatin1(stem.data(), static_cast<qsizetype>(stem.size()));
         EXPECT_EQ(sizeOf(name), QSize(face.size.width, face.size.height)) << name.toStdString();
     }
     for (const char* name :

@@ -42,6 +42,7 @@ class SkinImageSetTest : public ::testing::Test {
 
 enum class Expect { Shared, Copy, Crop, Failure };
 
+// States as the numbers requests carry, so that numbers outside the four states can be tried.
 struct ElementCase {
     int element;
     int state;
@@ -86,21 +87,21 @@ const ElementCase kElementCases[] = {
     {140, 0, Expect::Shared, kSlotReNameNormal},
     {141, 0, Expect::Crop, 33},
     {144, 3, Expect::Crop, 36},
-    {145, 0, Expect::Shared, kSlotLeftClickWarnNormal},
+    {145, 0, Expect::Shared, 40},
     {146, 1, Expect::Crop, 41},
     {147, 3, Expect::Failure, -1},
-    {148, 0, Expect::Shared, kSlotDeleteMacroNormal},
+    {148, 0, Expect::Shared, 43},
     {151, 2, Expect::Crop, 45},
-    {152, 0, Expect::Shared, kSlotSensorSqat1Normal},
+    {152, 0, Expect::Shared, 46},
     {155, 0, Expect::Crop, 46},
-    {156, 0, Expect::Shared, kSlotSensorSqat2Normal},
+    {156, 0, Expect::Shared, 49},
     {157, 2, Expect::Crop, 51},
     {161, 1, Expect::Crop, 50},
-    {162, 0, Expect::Shared, kSlotSensorSqat3Normal},
+    {162, 0, Expect::Shared, 52},
     {164, 2, Expect::Crop, 54},
-    {165, 0, Expect::Shared, kSlotResetWarnNormal},
+    {165, 0, Expect::Shared, 55},
     {168, 1, Expect::Crop, 56},
-    {169, 0, Expect::Shared, kSlotAssignKeyNormal},
+    {169, 0, Expect::Shared, 58},
     {170, 0, Expect::Crop, 58},
     {173, 3, Expect::Crop, 61},
     {174, 0, Expect::Failure, -1},
@@ -113,7 +114,8 @@ TEST_F(SkinImageSetTest, ElementsResolveToSharedCopiedOrCroppedImagesOrFail) {
     for (const ElementCase& c : kElementCases) {
         SCOPED_TRACE(::testing::Message() << "element " << c.element << " state " << c.state);
         SkinImageSet set(folder.path());
-        const QImage image = set.GetSkinImage(c.element, c.state, kControlRect);
+        const QImage image =
+            set.GetSkinImage(c.element, static_cast<SkinState>(c.state), kControlRect);
         const QImage& source = set.SlotImage(c.slot);
         switch (c.expect) {
             case Expect::Shared:
@@ -136,29 +138,50 @@ TEST_F(SkinImageSetTest, ElementsResolveToSharedCopiedOrCroppedImagesOrFail) {
     }
 }
 
+// The family table names each state's file; the load order must hold that file at the family's
+// slot for the state.
+TEST(SkinFilesTest, EachFamilyStateIsItsOwnFileInTheLoadOrder) {
+    for (const SkinFamilyFiles& row : kSkinFamilies) {
+        for (const SkinState state : kSkinStates) {
+            SCOPED_TRACE(::testing::Message() << row.stem << " state " << static_cast<int>(state));
+            const int slot = FamilySlot(row.family, state);
+            if (!FamilyHasState(row.family, state)) {
+                EXPECT_EQ(slot, -1);
+                continue;
+            }
+            ASSERT_GE(slot, 0);
+            ASSERT_LT(slot, kSkinFileCount);
+            const std::string expected =
+                std::string(row.stem) + "_" + std::string(StateFileSuffix(state)) + ".bmp";
+            EXPECT_EQ(kSkinFileNames[static_cast<std::size_t>(slot)], expected);
+        }
+    }
+}
+
 TEST_F(SkinImageSetTest, SharedElementIsTheSameImageOnEveryCallAndCopiesAreNew) {
     SkinImageSet set(folder.path());
-    const QImage first = set.GetSkinImage(72, 0, {});
-    EXPECT_EQ(set.GetSkinImage(72, 0, {}).cacheKey(), first.cacheKey());
-    EXPECT_NE(set.GetSkinImage(113, 0, {}).cacheKey(), set.GetSkinImage(113, 0, {}).cacheKey());
+    const QImage first = set.GetSkinImage(72, SkinState::Normal, {});
+    EXPECT_EQ(set.GetSkinImage(72, SkinState::Normal, {}).cacheKey(), first.cacheKey());
+    EXPECT_NE(set.GetSkinImage(113, SkinState::Normal, {}).cacheKey(),
+              set.GetSkinImage(113, SkinState::Normal, {}).cacheKey());
 
     // A caller drawing on its shared image cannot change the set's.
     QImage mine = first;
     mine.fill(Qt::black);
-    EXPECT_EQ(set.GetSkinImage(72, 0, {}),
+    EXPECT_EQ(set.GetSkinImage(72, SkinState::Normal, {}),
               SkinTestFolder::SlotPicture(kSlotColorSettingBackground));
 }
 
 TEST_F(SkinImageSetTest, LoadsOnFirstRequestAndOnlyOnce) {
     SkinImageSet set(folder.path());
     EXPECT_FALSE(set.IsLoaded());
-    EXPECT_FALSE(set.GetSkinImage(1, 0, kControlRect).isNull());
+    EXPECT_FALSE(set.GetSkinImage(1, SkinState::Normal, kControlRect).isNull());
     EXPECT_TRUE(set.IsLoaded());
 
     // Files changed after loading are not read again.
     folder.WriteImage("Main_Over.bmp", SkinTestFolder::SlotPicture(40));
     set.LoadSkinImages();
-    EXPECT_EQ(set.GetSkinImage(1, 1, kControlRect),
+    EXPECT_EQ(set.GetSkinImage(1, SkinState::Hover, kControlRect),
               SkinTestFolder::SlotPicture(1).copy(kControlRect));
 }
 
@@ -167,14 +190,15 @@ TEST_F(SkinImageSetTest, MissingFileFailsOnlyWhenACropNeedsItAndEndsTheProgram) 
     SkinImageSet set(folder.path());
     set.LoadSkinImages();
     EXPECT_TRUE(set.SlotImage(14).isNull());
-    EXPECT_FALSE(set.CropFamily(SkinFamily::ColorSetting, 0, kControlRect).isNull());
-    EXPECT_FALSE(set.GetSkinImage(73, 2, kControlRect).isNull());
+    EXPECT_FALSE(
+        set.CropFamily(SkinFamily::ColorSetting, SkinState::Normal, kControlRect).isNull());
+    EXPECT_FALSE(set.GetSkinImage(73, SkinState::Pressed, kControlRect).isNull());
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
 
-    EXPECT_TRUE(set.CropFamily(SkinFamily::ColorSetting, 1, kControlRect).isNull());
+    EXPECT_TRUE(set.CropFamily(SkinFamily::ColorSetting, SkinState::Hover, kControlRect).isNull());
     EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{kFailureText});
     // The program is on its way out: the page's further crops fail without another box.
-    EXPECT_TRUE(set.GetSkinImage(90, 1, kControlRect).isNull());
+    EXPECT_TRUE(set.GetSkinImage(90, SkinState::Hover, kControlRect).isNull());
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
 
     EXPECT_EQ(RunEventLoopBriefly(), 0);
@@ -182,7 +206,7 @@ TEST_F(SkinImageSetTest, MissingFileFailsOnlyWhenACropNeedsItAndEndsTheProgram) 
 
 TEST_F(SkinImageSetTest, EventLoopRunsOnWhenNothingFailed) {
     SkinImageSet set(folder.path());
-    set.GetSkinImage(22, 0, {});
+    set.GetSkinImage(22, SkinState::Normal, {});
     EXPECT_EQ(RunEventLoopBriefly(), -1);
 }
 
@@ -196,7 +220,7 @@ TEST_F(SkinImageSetTest, FileThatDoesNotDecodeLeavesItsSlotEmpty) {
     EXPECT_FALSE(set.SlotImage(kSlotSlider3).isNull());
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
 
-    EXPECT_TRUE(set.GetSkinImage(132, 0, {}).isNull());
+    EXPECT_TRUE(set.GetSkinImage(132, SkinState::Normal, {}).isNull());
     EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{kFailureText});
 }
 
@@ -217,8 +241,8 @@ TEST_F(SkinImageSetTest, LoadImageFileDecodesByContentAndKeepsAlpha) {
 TEST_F(SkinImageSetTest, RefusedCropGivesNoImageAndNoMessage) {
     SkinImageSet set(folder.path());
     const QRect beyondTheBitmap(60, 40, 10, 10);
-    EXPECT_TRUE(set.GetSkinImage(5, 0, beyondTheBitmap).isNull());
-    EXPECT_TRUE(set.CropFamily(SkinFamily::Main, 1, QRect(3, 3, 0, 5)).isNull());
+    EXPECT_TRUE(set.GetSkinImage(5, SkinState::Normal, beyondTheBitmap).isNull());
+    EXPECT_TRUE(set.CropFamily(SkinFamily::Main, SkinState::Hover, QRect(3, 3, 0, 5)).isNull());
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
 }
 

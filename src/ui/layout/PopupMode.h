@@ -2,7 +2,8 @@
 
 namespace orvex::ui {
 
-// What a pop-up is for. Each mode's number is also the skin element of the pop-up's face.
+// What a pop-up is for. Each mode's number is also the skin element of the pop-up's face; the
+// face itself is in PopupLayout.h.
 enum class PopupMode : int {
     LeftClickWarning = 145,
     DeleteMacroConfirm = 148,
