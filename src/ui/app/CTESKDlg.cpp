@@ -7,7 +7,6 @@
 #include "platform/PointerSettings.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/ApplyFlow.h"
-#include "ui/app/MacroPlaceholderPage.h"
 #include "ui/app/MainWindowControls.h"
 #include "ui/app/PointerSettingsMapping.h"
 #include "ui/app/ProfilePoll.h"
@@ -15,6 +14,8 @@
 #include "ui/app/WindowDrag.h"
 #include "ui/layout/MainWindowLayout.h"
 #include "ui/layout/PopupMode.h"
+#include "ui/pages/ProfilePage.h"
+#include "ui/pages/ProgramPages.h"
 #include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavComboButton.h"
@@ -124,40 +125,51 @@ void CTESKDlg::BuildControls() {
 }
 
 void CTESKDlg::BuildPages(const PageFactory& pageFactory) {
-    const QPoint origin(main::kPageOrigin.x, main::kPageOrigin.y);
-    auto makeProfilePage = [&](Page page, int background) -> ProfilePage* {
-        ProfilePage* made = pageFactory ? pageFactory(page, this) : nullptr;
-        if (made != nullptr) {
-            return made;
-        }
-        if (page == kMacroPage) {
-            return new MacroPlaceholderPage(MacroFolderPath(programDataFolder_), services_.log,
-                                            this);
-        }
-        return new PlaceholderPage(background, this);
+    const auto madeFor = [&](Page page) -> ProfilePage* {
+        return pageFactory ? pageFactory(page, this) : nullptr;
     };
-    auto place = [&](Page page, QWidget* widget) {
+    const auto place = [&](Page page, QWidget* widget) {
         pages_[static_cast<std::size_t>(page)] = widget;
-        widget->move(origin);
+        widget->move(main::kPageOrigin.x, main::kPageOrigin.y);
         widget->hide();
     };
-    // The order the pages are made in: sensor, lighting, macros, support, mouse.
-    const std::array<std::pair<Page, int>, 3> firstPages{
-        {{kSensorPage, PlaceholderPage::kSensorBackground},
-         {kLightingPage, PlaceholderPage::kLightingBackground},
-         {kMacroPage, PlaceholderPage::kMacroBackground}}};
-    for (const auto& [page, background] : firstPages) {
-        profilePages_[static_cast<std::size_t>(page)] = makeProfilePage(page, background);
-        place(page, profilePages_[static_cast<std::size_t>(page)]);
-    }
+    const auto placeProfilePage = [&](Page page, ProfilePage* made) {
+        profilePages_[static_cast<std::size_t>(page)] = made;
+        place(page, made);
+    };
+    // The order the pages are made in: sensor, lighting, macros, support, mouse. The mouse page
+    // comes last because it lists the macro page's macros.
+    ProfilePage* sensor = madeFor(kSensorPage);
+    placeProfilePage(kSensorPage, sensor != nullptr ? sensor : MakeSensorPage(services_, this));
+    ProfilePage* lighting = madeFor(kLightingPage);
+    placeProfilePage(kLightingPage,
+                     lighting != nullptr ? lighting : MakeColorSettingsPage(services_, this));
+    ProfilePage* macros = madeFor(kMacroPage);
+    placeProfilePage(kMacroPage, macros != nullptr
+                                     ? macros
+                                     : MakeMacroSettingsPage(
+                                           services_, MacroFolderPath(programDataFolder_), this));
     supportPage_ = new CSupportDlg(services_, this);
     place(kSupportPage, supportPage_);
-    profilePages_[kMousePage] = makeProfilePage(kMousePage, PlaceholderPage::kMouseBackground);
-    place(kMousePage, profilePages_[kMousePage]);
+    const MacroList* macroList = profilePage(kMacroPage)->macroList();
+    ProfilePage* mouse = madeFor(kMousePage);
+    placeProfilePage(kMousePage,
+                     mouse != nullptr
+                         ? mouse
+                         : MakeMouseSettingsPage(
+                               services_, macroList != nullptr ? *macroList : noMacros_, this));
+    connect(profilePage(kMacroPage), &ProfilePage::MacroDeleted, this,
+            &CTESKDlg::ReloadMouseBindings);
 
     shownPage_ = kMousePage;
     pageButton(kMousePage)->SetChecked(true);
     pages_[kMousePage]->show();
+}
+
+void CTESKDlg::ReloadMouseBindings() {
+    ProfilePage* mouse = profilePage(kMousePage);
+    mouse->SaveToProfile(CurrentRecord());
+    mouse->LoadFromProfile(CurrentRecord());
 }
 
 const ProfileRecord& CTESKDlg::record(int slot) const {

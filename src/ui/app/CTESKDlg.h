@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/macros/MacroList.h"
 #include "core/profiles/ConfigFolders.h"
 #include "core/profiles/FileWrite.h"
 #include "core/profiles/ProfileRecord.h"
@@ -147,6 +148,9 @@ class CTESKDlg : public CTavImageDialog {
   private:
     void BuildControls();
     void BuildPages(const PageFactory& pageFactory);
+    // After the macro page deleted a macro: the mouse page writes its bindings back and shows
+    // them again, so buttons bound to the deleted macro fall back to their defaults at once.
+    void ReloadMouseBindings();
     void OnSlotMenuItem(int slot, int item);
     void OnTrayMenuItem(int item);
     void SetTopMost(bool topMost);
@@ -162,6 +166,8 @@ class CTESKDlg : public CTavImageDialog {
     ProfileRecord& CurrentRecord() { return records_[static_cast<std::size_t>(currentSlot_ - 1)]; }
 
     WindowServices services_;
+    // What the mouse page lists when a test's macro page keeps no macros.
+    MacroList noMacros_;
     std::filesystem::path programDataFolder_;
     ForegroundTest foregroundTest_;
     std::array<ProfileRecord, kSlotCount> records_;

@@ -3,6 +3,10 @@
 #include "core/profiles/ProfileRecord.h"
 #include "ui/pages/PageDialog.h"
 
+namespace orvex {
+class MacroList;
+}
+
 namespace orvex::ui {
 
 // A page the main window moves profile data through. The data pages (mouse, sensor, lighting)
@@ -28,6 +32,13 @@ class ProfilePage : public PageDialog {
     virtual void RebuildMacroLists() {}
     // The macro page writes its macro list to the macro folder.
     virtual void SaveMacroList() {}
+    // The macro page gives out the program's macro list, which it owns; the other pages have
+    // none.
+    virtual const MacroList* macroList() const { return nullptr; }
+
+  signals:
+    // The macro page deleted a macro: buttons bound to it must fall back to their defaults.
+    void MacroDeleted();
 };
 
 }  // namespace orvex::ui

@@ -175,5 +175,14 @@ TEST_F(MainWindowTest, EnterAndEscapeNeverCloseAPage) {
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(MainWindowTest, ADeletedMacroMakesTheMousePageWriteBackAndReloadItsBindings) {
+    MakeWindow();
+    ClickControl(window->slotButton(2));
+    ForgetHistory();
+    emit window->profilePage(CTESKDlg::kMacroPage)->MacroDeleted();
+    EXPECT_EQ(calls, (CallLog{"Save mouse", "Load mouse"}));
+    EXPECT_EQ(window->currentSlot(), 2);
+}
+
 }  // namespace
 }  // namespace orvex::ui::testing

@@ -1,4 +1,4 @@
-#include "ui/app/MacroPlaceholderPage.h"
+#include "ui/macros/MacroPlaceholderPage.h"
 
 namespace orvex::ui {
 

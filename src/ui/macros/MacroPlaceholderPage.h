@@ -4,7 +4,7 @@
 
 #include "core/log/Log.h"
 #include "core/macros/MacroList.h"
-#include "ui/app/PlaceholderPage.h"
+#include "ui/pages/PlaceholderPage.h"
 
 namespace orvex::ui {
 
@@ -18,7 +18,8 @@ class MacroPlaceholderPage : public PlaceholderPage {
 
     void SaveMacroList() override;
 
-    MacroList& macroList() { return macros_; }
+    const MacroList* macroList() const override { return &macros_; }
+    MacroList& macros() { return macros_; }
 
   private:
     Log& log_;

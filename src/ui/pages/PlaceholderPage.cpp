@@ -1,4 +1,4 @@
-#include "ui/app/PlaceholderPage.h"
+#include "ui/pages/PlaceholderPage.h"
 
 #include "ui/skin/SkinImageSet.h"
 
