@@ -11,101 +11,60 @@
 #include <string>
 
 #include "ui/layout/MainWindowLayout.h"
+#include "x11/ProgramUnderTest.h"
 #include "x11/RunCommand.h"
-#include "x11/XvfbServer.h"
 
 namespace orvex::testing {
 namespace {
 
-constexpr int kStartMs = 15000;
-const QString kWindowTitle = QStringLiteral("ORVEX SK Software");
+namespace main = ui::layout::mainwindow;
 
-// The ids of the visible windows whose name (or with `field` "--classname", class) matches
-// `pattern`.
-QStringList VisibleWindows(const QString& pattern,
-                           const QString& field = QStringLiteral("--name")) {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), field, pattern});
-    search.waitForFinished(5000);
-    return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-}
+const QString kWindowTitle = QStringLiteral("ORVEX SK Software");
 
 // The program's windows other than the main window: its tray icon and an open menu. Qt names
 // neither, but they carry the program's window class.
 QStringList SmallWindows() {
-    QStringList windows =
-        VisibleWindows(QStringLiteral("^orvex-sk$"), QStringLiteral("--classname"));
-    for (const QString& main : VisibleWindows(kWindowTitle)) {
-        windows.removeAll(main);
+    QStringList windows = ProgramUnderTest::VisibleWindows(QStringLiteral("^orvex-sk$"),
+                                                           QStringLiteral("--classname"));
+    for (const QString& shown : ProgramUnderTest::VisibleWindows(kWindowTitle)) {
+        windows.removeAll(shown);
     }
     return windows;
 }
 
-class OrvexSkProgramTest : public XvfbTest {
+class OrvexSkProgramTest : public ProgramUnderTest {
   protected:
-    void SetUp() override {
-        XvfbTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        ASSERT_TRUE(folder_.isValid());
-        for (const char* sub : {"config", "runtime"}) {
-            ASSERT_TRUE(QDir(folder_.path()).mkdir(QString::fromLatin1(sub)));
-        }
-        QFile(folder_.filePath(QStringLiteral("runtime")))
-            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
     void TearDown() override {
-        for (QProcess* process : {&first_, &trayer_}) {
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
+        if (trayer_.state() != QProcess::NotRunning) {
+            trayer_.kill();
+            trayer_.waitForFinished(5000);
         }
+        ProgramUnderTest::TearDown();
     }
-
-    void StartProgram(QProcess& process) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           folder_.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                           folder_.filePath(QStringLiteral("runtime")));
-        environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(
-            QStringLiteral(ORVEX_SK_PATH),
-            {QStringLiteral("--simulate=") + folder_.filePath(QStringLiteral("mouse.state"))});
-        ASSERT_TRUE(process.waitForStarted(kStartMs));
-    }
-
-    static bool WindowShown() { return !VisibleWindows(kWindowTitle).isEmpty(); }
 
     QString MacroListFile() const {
-        return folder_.filePath(QStringLiteral("config/Velnor/ORVEX SK/Macros/macroList.dat"));
+        return QString::fromStdString((ConfigFolder() / "Macros" / "macroList.dat").string());
     }
 
-    QTemporaryDir folder_;
-    QProcess first_;
+    QProcess& first_ = program_;
     QProcess trayer_;
 };
+
+TEST_F(OrvexSkProgramTest, ApplyPutsTheFiveSlotFilesOnTheMouseByteForByte) {
+    StartAndWaitForWindow();
+    const QByteArray before = MouseImage(3);
+    ClickInWindow(main::kApply);
+    ASSERT_TRUE(WaitUntilMouseHoldsTheSlotFiles());
+    EXPECT_EQ(MouseImage(3).size(), 2048);
+    EXPECT_NE(MouseImage(3), before) << "the mouse starts without the program's profiles";
+}
 
 TEST_F(OrvexSkProgramTest, ASecondStartShowsTheFirstOnesWindowAndEndsAtOnce) {
     StartProgram(first_);
     ASSERT_TRUE(QTest::qWaitFor(WindowShown, kStartMs));
 
     // Cancel hides the window; the program lives on in the tray.
-    namespace main = ui::layout::mainwindow;
-    const QRect cancel(main::kCancel.left, main::kCancel.top, main::kCancel.width,
-                       main::kCancel.height);
-    const std::string window = VisibleWindows(kWindowTitle).front().toStdString();
-    ASSERT_EQ(
-        RunCommand({"xdotool", "mousemove", "--window", window, std::to_string(cancel.center().x()),
-                    std::to_string(cancel.center().y()), "click", "1"}),
-        0);
+    ClickInWindow(main::kCancel);
     ASSERT_TRUE(QTest::qWaitFor([] { return !WindowShown(); }, kStartMs));
 
     QProcess second;

@@ -4,7 +4,9 @@
 
 #include <QTemporaryDir>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,10 @@ class MainWindowTest : public ::testing::Test {
     // Makes the window; slot files written before this are what it loads. With `realPages` the
     // window makes every page itself.
     void MakeWindow(bool realMacroPage = false, bool realPages = false);
+    // Makes the window with the program's own pages of the kinds listed and fake ones of the
+    // others (the fake macro page keeps no macros). With any real page the window is cut from
+    // the default skin the build draws, so the pages' controls sit on their real pictures.
+    void MakeWindowWith(std::initializer_list<CTESKDlg::Page> realPages);
     // Writes a slot file as the program would, before the window is made.
     void WriteSlotFile(int slot, const ProfileRecord& record) const;
     ProfileRecord ReadSlotFile(int slot) const;

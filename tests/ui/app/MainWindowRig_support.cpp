@@ -123,6 +123,12 @@ SkinImageSet& SharedSkin() {
     return set;
 }
 
+// The skin the build draws: the program's own pages are cut from it at their real rectangles.
+SkinImageSet& DefaultSkin() {
+    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
+    return set;
+}
+
 }  // namespace
 
 QString MainWindowSkinFolder() {
@@ -188,9 +194,23 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::MakeWindow(bool realMacroPage, bool realPages) {
-    auto pages = [this, realMacroPage, realPages](CTESKDlg::Page which,
-                                                  QWidget* parent) -> ProfilePage* {
-        if (realPages) {
+    if (realPages) {
+        MakeWindowWith({CTESKDlg::kMousePage, CTESKDlg::kSensorPage, CTESKDlg::kLightingPage,
+                        CTESKDlg::kMacroPage});
+    } else if (realMacroPage) {
+        MakeWindowWith({CTESKDlg::kMacroPage});
+    } else {
+        MakeWindowWith({});
+    }
+}
+
+void MainWindowTest::MakeWindowWith(std::initializer_list<CTESKDlg::Page> realPages) {
+    const std::set<CTESKDlg::Page> real(realPages);
+    if (!real.empty()) {
+        SkinImageSet::SetInstanceForTests(&DefaultSkin());
+    }
+    auto pages = [this, real](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
+        if (real.count(which) != 0) {
             return nullptr;
         }
         switch (which) {
@@ -201,7 +221,7 @@ void MainWindowTest::MakeWindow(bool realMacroPage, bool realPages) {
             case CTESKDlg::kLightingPage:
                 return new FakeDataPage("lighting", calls, parent);
             default:
-                return realMacroPage ? nullptr : new FakeDataPage("macros", calls, parent);
+                return new FakeDataPage("macros", calls, parent);
         }
     };
     window = std::make_unique<CTESKDlg>(

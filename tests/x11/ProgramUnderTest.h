@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "ui/layout/LayoutRect.h"
+#include "x11/XvfbServer.h"
+
+namespace orvex::testing {
+
+// The built orvex-sk on the shared X server, as a user starts it: its own configuration, runtime
+// and virtual-mouse state files in a temporary folder, its windows found and clicked with
+// xdotool, and orvexctl sharing its virtual mouse, so a test can compare what Apply put on the
+// mouse with what the slot files hold.
+class ProgramUnderTest : public XvfbTest {
+  public:
+    static constexpr int kStartMs = 15000;
+
+    // The ids of the visible windows whose name (or with `field` "--classname", class) matches
+    // `pattern`.
+    static QStringList VisibleWindows(const QString& pattern,
+                                      const QString& field = QStringLiteral("--name"));
+
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program with --simulate on the fixture's state file, and `extra` arguments.
+    void StartProgram(QProcess& process, const QStringList& extra = {});
+    // Starts `program` (the fixture's own) and waits until its window is shown.
+    void StartAndWaitForWindow();
+
+    static bool WindowShown();
+    // The main window's X id; the test fails when it is not shown.
+    static std::string MainWindowId();
+
+    // A left click at a point of the main window (window coordinates), waiting until the program
+    // handled it.
+    void ClickInWindow(QPoint point) const;
+    // A left click at the centre of a rectangle of the main window or of the page area.
+    void ClickInWindow(const ui::layout::LayoutRect& rect) const;
+    void ClickOnPage(const ui::layout::LayoutRect& rectOnPage) const;
+    // Keys typed into the focused window, by xdotool key names ("a", "Return", "ctrl+c").
+    static void TypeKeys(const QStringList& keys);
+    // Lets the program handle what was sent to it: waits until a round trip through its event
+    // loop (a show request over its instance socket is not needed; the X server is synced).
+    static void Settle();
+
+    // orvexctl on the same virtual mouse and configuration; its standard output.
+    QByteArray Orvexctl(const QStringList& arguments, int* exitCode = nullptr) const;
+    // The 2048-byte image the virtual mouse holds for profile `slot`.
+    QByteArray MouseImage(int slot) const;
+    // The image orvexctl builds from the slot file, for the same profile number.
+    QByteArray SlotFileImage(int slot) const;
+    // Waits (within kStartMs) until the mouse holds exactly the five slot files' images, as an
+    // Apply leaves it; false when it never does. The program runs the virtual mouse on the real
+    // clock, so an Apply takes a few seconds.
+    bool WaitUntilMouseHoldsTheSlotFiles() const;
+
+    std::filesystem::path ConfigFolder() const;  // .../Velnor/ORVEX SK
+    std::filesystem::path SlotFile(int slot) const;
+    QString StateFile() const;
+
+    QTemporaryDir folder_;
+    QProcess program_;
+};
+
+}  // namespace orvex::testing

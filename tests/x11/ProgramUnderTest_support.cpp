@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTest>
+
+#include "ui/layout/MainWindowLayout.h"
+#include "x11/ProgramUnderTest.h"
+#include "x11/RunCommand.h"
+
+namespace orvex::testing {
+namespace {
+
+const QString kWindowTitle = QStringLiteral("ORVEX SK Software");
+
+QProcessEnvironment ProgramEnvironment(const QTemporaryDir& folder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       folder.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("ORVEX_DEBUG"));
+    return environment;
+}
+
+}  // namespace
+
+void ProgramUnderTest::SetUp() {
+    XvfbTest::SetUp();
+    if (IsSkipped()) {
+        return;
+    }
+    ASSERT_TRUE(folder_.isValid());
+    for (const char* sub : {"config", "runtime"}) {
+        ASSERT_TRUE(QDir(folder_.path()).mkdir(QString::fromLatin1(sub)));
+    }
+    QFile(folder_.filePath(QStringLiteral("runtime")))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void ProgramUnderTest::TearDown() {
+    if (program_.state() != QProcess::NotRunning) {
+        program_.kill();
+        program_.waitForFinished(5000);
+    }
+}
+
+void ProgramUnderTest::StartProgram(QProcess& process, const QStringList& extra) {
+    process.setProcessEnvironment(ProgramEnvironment(folder_));
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(ORVEX_SK_PATH),
+                  QStringList{QStringLiteral("--simulate=") + StateFile()} + extra);
+    ASSERT_TRUE(process.waitForStarted(kStartMs));
+}
+
+void ProgramUnderTest::StartAndWaitForWindow() {
+    StartProgram(program_);
+    ASSERT_TRUE(QTest::qWaitFor(WindowShown, kStartMs)) << "the window did not show";
+    // The window is mapped before it has painted; give it the moment a user would.
+    Settle();
+}
+
+QStringList ProgramUnderTest::VisibleWindows(const QString& pattern, const QString& field) {
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), field, pattern});
+    search.waitForFinished(5000);
+    return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+bool ProgramUnderTest::WindowShown() {
+    return !VisibleWindows(kWindowTitle).isEmpty();
+}
+
+std::string ProgramUnderTest::MainWindowId() {
+    const QStringList windows = VisibleWindows(kWindowTitle);
+    EXPECT_EQ(windows.size(), 1) << "one main window";
+    return windows.isEmpty() ? std::string("0") : windows.front().toStdString();
+}
+
+void ProgramUnderTest::ClickInWindow(QPoint point) const {
+    ASSERT_EQ(RunCommand({"xdotool", "mousemove", "--sync", "--window", MainWindowId(),
+                          std::to_string(point.x()), std::to_string(point.y()), "click", "1"}),
+              0);
+    Settle();
+}
+
+void ProgramUnderTest::ClickInWindow(const ui::layout::LayoutRect& rect) const {
+    ClickInWindow(QPoint(rect.left + rect.width / 2, rect.top + rect.height / 2));
+}
+
+void ProgramUnderTest::ClickOnPage(const ui::layout::LayoutRect& rectOnPage) const {
+    namespace main = ui::layout::mainwindow;
+    ClickInWindow(QPoint(main::kPageOrigin.x + rectOnPage.left + rectOnPage.width / 2,
+                         main::kPageOrigin.y + rectOnPage.top + rectOnPage.height / 2));
+}
+
+void ProgramUnderTest::TypeKeys(const QStringList& keys) {
+    std::vector<std::string> command{"xdotool", "key", "--delay", "30"};
+    for (const QString& key : keys) {
+        command.push_back(key.toStdString());
+    }
+    ASSERT_EQ(RunCommand(command), 0);
+    Settle();
+}
+
+void ProgramUnderTest::Settle() {
+    // xdotool returns once the server has the events; the program reads them from its socket on
+    // its next pass through the event loop. A short real wait is the only way to see that from
+    // another process.
+    QTest::qWait(150);
+}
+
+QByteArray ProgramUnderTest::Orvexctl(const QStringList& arguments, int* exitCode) const {
+    QProcess ctl;
+    ctl.setProcessEnvironment(ProgramEnvironment(folder_));
+    ctl.start(QStringLiteral(ORVEXCTL_PATH),
+              QStringList{QStringLiteral("--simulate=") + StateFile()} + arguments);
+    EXPECT_TRUE(ctl.waitForFinished(kStartMs));
+    if (exitCode != nullptr) {
+        *exitCode = ctl.exitCode();
+    }
+    return ctl.readAllStandardOutput();
+}
+
+QByteArray ProgramUnderTest::MouseImage(int slot) const {
+    return Orvexctl({QStringLiteral("sim"), QStringLiteral("image"), QString::number(slot)});
+}
+
+QByteArray ProgramUnderTest::SlotFileImage(int slot) const {
+    return Orvexctl({QStringLiteral("image"), QString::fromStdString(SlotFile(slot).string()),
+                     QStringLiteral("--slot"), QString::number(slot)});
+}
+
+bool ProgramUnderTest::WaitUntilMouseHoldsTheSlotFiles() const {
+    return QTest::qWaitFor(
+        [this] {
+            for (int slot = 1; slot <= 5; ++slot) {
+                if (!std::filesystem::exists(SlotFile(slot)) ||
+                    MouseImage(slot) != SlotFileImage(slot)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        kStartMs);
+}
+
+std::filesystem::path ProgramUnderTest::ConfigFolder() const {
+    return std::filesystem::path(folder_.filePath(QStringLiteral("config")).toStdString()) /
+           "Velnor" / "ORVEX SK";
+}
+
+std::filesystem::path ProgramUnderTest::SlotFile(int slot) const {
+    return ConfigFolder() / "Profiles" / ("Default" + std::to_string(slot) + ".profile");
+}
+
+QString ProgramUnderTest::StateFile() const {
+    return folder_.filePath(QStringLiteral("mouse.state"));
+}
+
+}  // namespace orvex::testing
