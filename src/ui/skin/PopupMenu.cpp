@@ -9,6 +9,7 @@
 
 #include "ui/skin/MenuPressWatch.h"
 #include "ui/skin/NotificationCodes.h"
+#include "ui/skin/ScreenPlacement.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFonts.h"
 #include "ui/skin/SkinPainting.h"
@@ -162,18 +163,15 @@ int PopupMenu::HitTest(const QPoint& point) {
     return index >= 0 ? item(index).id : -1;
 }
 
-void PopupMenu::Popup(int placement, int x, int y) {
+void PopupMenu::Popup(int placement, int x, int y, const std::optional<QRect>& anchor) {
     Layout();
     if (items_.empty()) {
         return;
     }
     hovered_ = -1;
-    QPoint topLeft = pos();
     if (SupportsPlacement(placement)) {
+        QPoint topLeft;
         switch (placement) {
-            case kPlacementTopLeft:
-                topLeft = QPoint(x, y);
-                break;
             case kPlacementBottomLeft:
                 topLeft = QPoint(x, y - height());
                 break;
@@ -181,13 +179,24 @@ void PopupMenu::Popup(int placement, int x, int y) {
                 topLeft = QPoint(x - width(), y - height());
                 break;
             default:
+                topLeft = QPoint(x, y);
                 break;
         }
+        const QRect openedAgainst = anchor.value_or(QRect(x, y, 0, 0));
+        const QPoint middle =
+            openedAgainst.topLeft() + QPoint(openedAgainst.width() / 2, openedAgainst.height() / 2);
+        QRect frame(topLeft, size());
+        if (const auto area = AvailableScreenAreaAt(middle)) {
+            frame = PlaceOnScreen(frame, *area, openedAgainst);
+        }
+        move(frame.topLeft());
     }
-    move(topLeft);
     Layout();
     show();
     update();
+    if (holdsPointer_) {
+        grabMouse();
+    }
     watch_->Install(this);
 }
 
@@ -282,10 +291,14 @@ void PopupMenu::HoverItem(int index) {
         if (index != hovered_) {
             CloseSubMenus();
             if (ShowsSubMenuOf(entry)) {
+                // Against this menu's width and the entry's row: where the screen ends, the
+                // sub-menu opens to the left of this menu, or upwards from the entry.
                 const QRect frame = geometry();
+                const QRect row(frame.x(), frame.y() + entry.rect.top(), frame.width(),
+                                entry.rect.height());
                 GetSubMenu(entry.id)->Popup(kPlacementTopLeft,
                                             frame.x() + frame.width() - kSubMenuOverlap,
-                                            frame.y() + entry.rect.top() - kSubMenuOverlap);
+                                            frame.y() + entry.rect.top() - kSubMenuOverlap, row);
             }
         }
     } else {
@@ -295,6 +308,13 @@ void PopupMenu::HoverItem(int index) {
         hovered_ = index;
         update();
     }
+}
+
+void PopupMenu::hideEvent(QHideEvent* event) {
+    if (holdsPointer_ && QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+    QWidget::hideEvent(event);
 }
 
 void PopupMenu::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/skin/ControlNotificationTarget.h"
@@ -70,8 +71,17 @@ class PopupMenu : public QWidget, public ControlNotificationTarget {
 
     // Shows the menu with the given corner at (x, y) in screen pixels and starts watching for
     // presses outside the chain. A placement the family does not know shows it where it was. A
-    // menu without entries stays hidden.
-    void Popup(int placement, int x, int y);
+    // menu without entries stays hidden. Where it would cross an edge of the screen it is flipped
+    // to the other side of `anchor` (the rectangle it was opened against; by default the point
+    // itself) or shifted back onto the screen (PlaceOnScreen).
+    void Popup(int placement, int x, int y, const std::optional<QRect>& anchor = std::nullopt);
+
+    // Whether the menu, while shown, holds the pointer, so that a press anywhere on the screen
+    // reaches it and one outside closes it even while the program is not the active one (the
+    // tray menu, opened from the desktop's panel). Where the window system lets no program hold
+    // the pointer, presses in the program's own windows still close it.
+    void SetHoldsPointer(bool holds) { holdsPointer_ = holds; }
+    bool holdsPointer() const { return holdsPointer_; }
     // Hides this menu and with it the whole chain, parents and sub-menus, telling the owner of
     // each window that hides. Nothing happens when the menu is not shown.
     void Close();
@@ -102,6 +112,7 @@ class PopupMenu : public QWidget, public ControlNotificationTarget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     int ItemIndexAt(const QPoint& point) const;
@@ -112,6 +123,7 @@ class PopupMenu : public QWidget, public ControlNotificationTarget {
     int hovered_ = -1;
     int pressed_ = -1;
     bool buttonDown_ = false;
+    bool holdsPointer_ = false;
     QFont font_;
     QPointer<QWidget> owner_;
     PopupMenu* parentMenu_;

@@ -130,12 +130,13 @@ void SkinnedComboButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SkinnedComboButton::OpenMenu() {
+    // Against the button: where the screen ends, the list opens on the button's other side.
+    const QRect button(mapToGlobal(QPoint(0, 0)), size());
     if (openUpwards_) {
-        const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-        menu_->Popup(PopupMenu::kPlacementBottomLeft, topLeft.x(), topLeft.y());
+        menu_->Popup(PopupMenu::kPlacementBottomLeft, button.x(), button.y(), button);
     } else {
-        const QPoint bottomLeft = mapToGlobal(QPoint(0, height()));
-        menu_->Popup(PopupMenu::kPlacementTopLeft, bottomLeft.x(), bottomLeft.y());
+        menu_->Popup(PopupMenu::kPlacementTopLeft, button.x(), button.y() + button.height(),
+                     button);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTest>
 
 #include "core/device/VirtualClock.h"
@@ -85,6 +86,15 @@ TEST_F(CTavComboButtonTest, AClickDropsTheMenuBelowOrAboveTheButton) {
     OpenMenu();
     const QRect frame = menu().geometry();
     EXPECT_EQ(QPoint(frame.x(), frame.y() + frame.height()), button.mapToGlobal(QPoint(0, 0)));
+    menu().Close();
+
+    // With the screen ending just below the button, the list opens above it instead.
+    button.SetOpenUpwards(false);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(0, screen.y() + screen.height() - 130);
+    clock.Advance(1s);
+    OpenMenu();
+    EXPECT_EQ(menu().geometry().y() + menu().height(), button.mapToGlobal(QPoint(0, 0)).y());
 }
 
 TEST_F(CTavComboButtonTest, AChoiceIsToldFirstThenTakenAndHideNoticesArePassedOn) {

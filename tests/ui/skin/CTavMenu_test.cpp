@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "ui/skin/CQELMenu.h"
@@ -98,6 +100,31 @@ TEST(CTavMenuTest, PlacementPutsTheNamedCornerOnThePointAfterLayout) {
             << (c.qel ? "CQELMenu" : "CTavMenu") << " placement " << c.placement;
         menu->Close();
     }
+}
+
+TEST(CTavMenuTest, MenusStayOnTheScreenBySwitchingSidesOrShifting) {
+    RecordingParent owner;
+    CTavMenu menu(&owner, 9, QRect(0, 0, 100, 10));
+    menu.AddItem(1, QStringLiteral("one"));
+    menu.AddItem(3, QStringLiteral("Insert mouse event"));
+    menu.AddSubItem(7, 3, QStringLiteral("Left button"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+
+    // Opened at the pointer near the top left corner: below and right of it, not off screen.
+    const QPoint corner = screen.topLeft() + QPoint(10, 5);
+    menu.Popup(PopupMenu::kPlacementBottomRight, corner.x(), corner.y());
+    EXPECT_EQ(menu.pos(), corner);
+
+    // At the right edge a sub-menu opens on the left, overlapping its parent as much.
+    menu.Close();
+    const int right = screen.x() + screen.width();
+    menu.Popup(PopupMenu::kPlacementTopLeft, right - 100, screen.y() + 50);
+    QTest::mouseMove(&menu, menu.item(1).rect.center());
+    CTavMenu* sub = menu.GetSubMenu(3);
+    ASSERT_TRUE(sub->isVisible());
+    EXPECT_EQ(sub->x() + sub->width(), menu.x() + 5);
+    EXPECT_EQ(sub->y(), menu.y() + menu.item(1).rect.top() - 5);
+    menu.Close();
 }
 
 TEST(CTavMenuTest, AMenuWithoutEntriesDoesNotShow) {
