@@ -310,11 +310,11 @@ void CTESKDlg::ControlClicked(int controlId) {
         ResetAllProfiles();
     } else if (controlId == main::kOkId) {
         ApplySettings();
-        hide();
+        PutAway();
     } else if (controlId == main::kApplyId) {
         ApplySettings();
     } else if (controlId == main::kCancelId) {
-        hide();
+        PutAway();
     }
 }
 

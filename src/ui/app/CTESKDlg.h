@@ -38,7 +38,8 @@ class WindowDrag;
 //
 // OK and Cancel only hide the window; the program ends when the tray menu's "Exit" is chosen:
 // the window emits ExitRequested and the app removes the tray icon, calls SaveMacroListOnExit and
-// quits. Closing the window through the desktop hides it, as Cancel does.
+// quits. Closing the window through the desktop hides it, as Cancel does. Without a tray to come
+// back from, OK and Cancel minimise the window instead and closing it asks to exit.
 class CTESKDlg : public CTavImageDialog {
     Q_OBJECT
 
@@ -64,6 +65,8 @@ class CTESKDlg : public CTavImageDialog {
 
     // Whether the window counts as the desktop's foreground window for the profile poll.
     using ForegroundTest = std::function<bool(const CTESKDlg&)>;
+    // Whether the program's icon is in a tray, from which a hidden window can be brought back.
+    using TrayTest = std::function<bool()>;
 
     // `configRoot` is the per-user configuration root (the profiles and macros live in
     // <root>/Velnor/ORVEX SK); an empty path means the user's own. Loads the five slot files,
@@ -76,6 +79,8 @@ class CTESKDlg : public CTavImageDialog {
     // Replaces the foreground test (by default: visible and active), for a desktop or a test
     // that knows better.
     void SetForegroundTest(ForegroundTest test) { foregroundTest_ = std::move(test); }
+    // Tells the window whether it can go to the tray (by default it can).
+    void SetTrayTest(TrayTest test) { trayTest_ = std::move(test); }
 
     // Page buttons: nothing when `page` is already shown; otherwise the data pages are written
     // back into the current record and `page` is shown.
@@ -131,7 +136,7 @@ class CTESKDlg : public CTavImageDialog {
     void ControlClicked(int controlId) override;
 
   signals:
-    // "Exit" was chosen in the tray menu.
+    // "Exit" was chosen in the tray menu, or the window was closed with no tray to go to.
     void ExitRequested();
 
   public slots:
@@ -163,6 +168,8 @@ class CTESKDlg : public CTavImageDialog {
     void ShowSlotState(int slot);
     void ReportFileFailure(const QString& action, const FileWriteResult& result);
     bool IsInFront() const;
+    // OK and Cancel: into the tray, or onto the task bar where there is no tray.
+    void PutAway();
     ProfileRecord& CurrentRecord() { return records_[static_cast<std::size_t>(currentSlot_ - 1)]; }
 
     WindowServices services_;
@@ -170,6 +177,7 @@ class CTESKDlg : public CTavImageDialog {
     MacroList noMacros_;
     std::filesystem::path programDataFolder_;
     ForegroundTest foregroundTest_;
+    TrayTest trayTest_;
     std::array<ProfileRecord, kSlotCount> records_;
     int currentSlot_ = 1;
     int shownPage_ = -1;

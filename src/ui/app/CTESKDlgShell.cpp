@@ -51,6 +51,9 @@ void CTESKDlg::OpenTrayMenu(const QPoint& globalPos) {
         trayMenu_->AddItem(kTrayExitItem, QStringLiteral("Exit"));
         trayMenu_->resize(kTrayMenuWidth, trayMenu_->height());
         trayMenu_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        // Opened from the desktop's panel while another program is usually the active one, whose
+        // windows the program never sees a press in.
+        trayMenu_->SetHoldsPointer(true);
     }
     trayMenu_->Popup(PopupMenu::kPlacementBottomRight, globalPos.x(), globalPos.y());
 }
@@ -106,10 +109,25 @@ void CTESKDlg::SaveMacroListOnExit() {
     profilePage(kMacroPage)->SaveMacroList();
 }
 
+void CTESKDlg::PutAway() {
+    if (!trayTest_ || trayTest_()) {
+        hide();
+        return;
+    }
+    // A hidden window without a tray icon could only be brought back by starting the program
+    // again; minimised, it stays on the task bar.
+    showMinimized();
+}
+
 void CTESKDlg::closeEvent(QCloseEvent* event) {
-    // The desktop's close command does what Cancel does: the program lives on in the tray.
-    hide();
     event->accept();
+    // The desktop's close command does what Cancel does: the program lives on in the tray. With
+    // no tray it would live on unseen, so closing the window ends the program as "Exit" does.
+    if (!trayTest_ || trayTest_()) {
+        hide();
+    } else {
+        emit ExitRequested();
+    }
 }
 
 void CTESKDlg::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,11 @@
 #include "ui/app/OrvexApplication.h"
 
 #include <QApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <string>
 
+#include "core/log/Log.h"
 #include "ui/app/CTESKDlg.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/skin/MessageBox.h"
@@ -12,6 +16,7 @@ OrvexApplication::OrvexApplication(const WindowServices& services, std::filesyst
                                    SingleInstance& instance, CTESKDlg::PageFactory pageFactory,
                                    QObject* parent)
     : QObject(parent),
+      log_(services.log),
       window_(std::make_unique<CTESKDlg>(services, std::move(configRoot), std::move(pageFactory))) {
     CTESKDlg* window = window_.get();
     connect(&instance, &SingleInstance::ShowRequested, window, &CTESKDlg::ShowFromTray);
@@ -20,6 +25,15 @@ OrvexApplication::OrvexApplication(const WindowServices& services, std::filesyst
     connect(&watcher_, &DeviceChangeWatcher::Arrived, window, &CTESKDlg::OnDeviceArrival);
     connect(&watcher_, &DeviceChangeWatcher::Removed, window, &CTESKDlg::OnDeviceRemoval);
     connect(window, &CTESKDlg::ExitRequested, this, &OrvexApplication::Exit);
+    window->SetTrayTest([this] { return tray_.IsInTray(); });
+
+    // The desktop's session ending: it asks the program to keep its data, then ends the event
+    // loop itself (or ends the program some other way, which a signal below covers).
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { window_->SaveMacroListOnExit(); });
+        connect(gui, &QCoreApplication::aboutToQuit, this, &OrvexApplication::Finish);
+    }
 }
 
 OrvexApplication::~OrvexApplication() = default;
@@ -43,10 +57,41 @@ void OrvexApplication::WatchStateFile(const QString& stateFile,
     watcher_.WatchStateFile(stateFile, std::move(mousePresent));
 }
 
+void OrvexApplication::EndOnTerminationRequests(
+    std::unique_ptr<platform::TerminationRequests> requests) {
+    if (!requests) {
+        LogLine(&log_, "app",
+                "termination signals cannot be caught: they end the program without saving");
+        return;
+    }
+    terminationRequests_ = std::move(requests);
+    terminationNotifier_ =
+        std::make_unique<QSocketNotifier>(terminationRequests_->fd(), QSocketNotifier::Read);
+    connect(terminationNotifier_.get(), &QSocketNotifier::activated, this,
+            &OrvexApplication::OnTerminationRequest);
+}
+
+void OrvexApplication::OnTerminationRequest() {
+    const int signal = terminationRequests_->TakePending();
+    if (signal == 0) {
+        return;
+    }
+    LogLine(&log_, "app", "signal " + std::to_string(signal) + ": ending as Exit does");
+    Exit();
+}
+
 void OrvexApplication::Exit() {
+    Finish();
+    QCoreApplication::quit();
+}
+
+void OrvexApplication::Finish() {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
     tray_.Remove();
     window_->SaveMacroListOnExit();
-    QCoreApplication::quit();
 }
 
 }  // namespace orvex::ui

@@ -17,6 +17,7 @@
 #include "platform/DeviceMonitor.h"
 #include "platform/KeyboardHook.h"
 #include "platform/PointerSettings.h"
+#include "platform/TerminationRequests.h"
 #include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouse.h"
 #include "sim/VirtualMouseTransport.h"
@@ -168,6 +169,7 @@ int Run(const QApplication& app) {
     };
 
     ui::OrvexApplication program(services, {}, instance);
+    program.EndOnTerminationRequests(platform::CatchTerminationRequests());
     program.Start();
     if (!options.simulate) {
         program.WatchSystemHotplug(platform::MakeSystemDeviceMonitor());

@@ -4,6 +4,7 @@
 
 #include "MainWindowRig.h"
 #include "ui/app/SlotBar.h"
+#include "ui/layout/MainWindowLayout.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavMenu.h"
 #include "ui/skin/MessageBox.h"
@@ -122,6 +123,31 @@ TEST_F(MainWindowTest, TheTrayMenuOpensAtThePointerAndShowsTheWindowOrAsksToExit
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->item(1).rect.center());
     EXPECT_EQ(exits.count(), 1);
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(MainWindowTest, WithoutATrayOkAndCancelMinimiseAndClosingTheWindowAsksToExit) {
+    MakeWindow();
+    bool inTray = false;
+    window->SetTrayTest([&] { return inTray; });
+    QSignalSpy exits(window.get(), &CTESKDlg::ExitRequested);
+
+    for (const int id : {layout::mainwindow::kOkId, layout::mainwindow::kCancelId}) {
+        window->ShowFromTray();
+        ClickControl(window->controlButton(id));
+        EXPECT_TRUE(window->isVisible()) << id << ": still on the task bar";
+        EXPECT_TRUE(window->isMinimized()) << id;
+    }
+    EXPECT_EQ(exits.count(), 0);
+
+    window->close();
+    EXPECT_EQ(exits.count(), 1);
+
+    // Once a tray is there, both go back to hiding the window.
+    inTray = true;
+    window->ShowFromTray();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(exits.count(), 1);
 }
 
 TEST_F(MainWindowTest, AMenuHidingMakesTheWindowTopMostInPlace) {

@@ -1,12 +1,18 @@
 #include "ui/app/OrvexApplication.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <array>
+#include <csignal>
 
 #include "MainWindowRig.h"
 #include "ui/app/SingleInstance.h"
+#include "ui/layout/MainWindowLayout.h"
 #include "ui/skin/CTavMenu.h"
 #include "ui/skin/MessageBox.h"
 
@@ -97,6 +103,60 @@ TEST_F(OrvexApplicationTest, ExitTakesTheIconOutOfTheTrayBeforeSavingTheMacroLis
     QTimer::singleShot(
         0, [this] { emit program_->tray().icon().activated(QSystemTrayIcon::DoubleClick); });
     EXPECT_TRUE(later.wait(2000));
+}
+
+// The system's request to end, as a pipe the test writes into.
+class PipeTerminationRequests : public platform::TerminationRequests {
+  public:
+    PipeTerminationRequests() { EXPECT_EQ(::pipe2(ends_.data(), O_NONBLOCK), 0); }
+    ~PipeTerminationRequests() override {
+        ::close(ends_[0]);
+        ::close(ends_[1]);
+    }
+    int fd() const override { return ends_[0]; }
+    int TakePending() override {
+        unsigned char signal = 0;
+        return ::read(ends_[0], &signal, 1) == 1 ? signal : 0;
+    }
+    void Arrive(unsigned char signal) { EXPECT_EQ(::write(ends_[1], &signal, 1), 1); }
+
+  private:
+    std::array<int, 2> ends_{};
+};
+
+// The program's own event loop, ended by the program, or by the test after a few seconds.
+int RunEventLoop() {
+    QTimer stopper;
+    stopper.setSingleShot(true);
+    QObject::connect(&stopper, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    stopper.start(5000);
+    return QCoreApplication::exec();
+}
+
+TEST_F(OrvexApplicationTest, ATerminationRequestEndsTheProgramAsExitDoesWithCodeZero) {
+    MakeProgram();
+    auto owned = std::make_unique<PipeTerminationRequests>();
+    PipeTerminationRequests& requests = *owned;
+    program_->EndOnTerminationRequests(std::move(owned));
+
+    requests.Arrive(SIGTERM);
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_EQ(calls, CallLog{"save, icon gone"}) << "saved once, though the loop's end saves too";
+}
+
+TEST_F(OrvexApplicationTest, AnEventLoopEndedByTheSessionFinishesAsExit) {
+    MakeProgram();
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_EQ(calls, CallLog{"save, icon gone"});
+}
+
+TEST_F(OrvexApplicationTest, WithoutATrayOkMinimisesTheWindow) {
+    MakeProgram();
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "the window-less platform has none";
+    program_->window().ControlClicked(layout::mainwindow::kCancelId);
+    EXPECT_TRUE(program_->window().isMinimized());
+    EXPECT_TRUE(program_->window().isVisible());
 }
 
 TEST_F(OrvexApplicationTest, RefusedHotPlugNoticesAreReportedAndTheProgramRunsOn) {

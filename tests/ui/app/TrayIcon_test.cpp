@@ -10,7 +10,9 @@
 namespace orvex::ui {
 namespace {
 
-TEST(TrayIconTest, DoubleClickAsksForTheWindowAndTheContextPressForTheMenuAtThePointer) {
+// The X11 tray's single click, which does nothing, is tried under Xvfb with a real tray; here the
+// icon has no window on the screen, as with a tray that draws it itself.
+TEST(TrayIconTest, ActivationAsksForTheWindowAndTheContextPressForTheMenuAtThePointer) {
     TrayIcon tray;
     EXPECT_EQ(tray.icon().toolTip(), QStringLiteral("ORVEX SK Optical Gaming Mouse"));
     EXPECT_FALSE(tray.icon().icon().isNull());
@@ -18,12 +20,12 @@ TEST(TrayIconTest, DoubleClickAsksForTheWindowAndTheContextPressForTheMenuAtTheP
     QSignalSpy menu(&tray, &TrayIcon::MenuRequested);
     QCursor::setPos(QPoint(300, 200));
 
-    emit tray.icon().activated(QSystemTrayIcon::Trigger);
     emit tray.icon().activated(QSystemTrayIcon::MiddleClick);
-    EXPECT_EQ(showWindow.count() + menu.count(), 0) << "a single click does nothing";
-
+    EXPECT_EQ(showWindow.count() + menu.count(), 0);
+    emit tray.icon().activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(showWindow.count(), 1) << "a StatusNotifier tray's single activation";
     emit tray.icon().activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_EQ(showWindow.count(), 1);
+    EXPECT_EQ(showWindow.count(), 2);
     emit tray.icon().activated(QSystemTrayIcon::Context);
     emit tray.icon().activated(QSystemTrayIcon::Context);
     ASSERT_EQ(menu.count(), 2);
