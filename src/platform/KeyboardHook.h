@@ -13,8 +13,12 @@ struct KeyEvent {
     bool release = false;
 };
 
-// A system-wide key listener that never swallows keys. Events are delivered on the thread that
-// calls Dispatch, which the owner calls whenever ConnectionFd() becomes readable.
+class WindowKeys;
+
+// A key listener that never swallows keys: system-wide where the desktop allows it, else the
+// program's own windows. Events are delivered on the thread that calls Dispatch, which the owner
+// calls whenever ConnectionFd() becomes readable; a hook without a descriptor delivers them on the
+// thread that hands the keys to it.
 class KeyboardHook {
   public:
     using Sink = std::function<void(const KeyEvent&)>;
@@ -29,8 +33,11 @@ class KeyboardHook {
     virtual void Dispatch() = 0;
 };
 
-// The desktop's system-wide key listener for the window system the program runs on (Qt's platform
-// name: "xcb" for X11); null where the desktop offers none to an ordinary program.
-std::unique_ptr<KeyboardHook> MakeDesktopKeyboardHook(std::string_view windowSystem);
+// The desktop's key listener for the window system the program runs on (Qt's platform name:
+// "xcb" for X11): every key of the X server where it allows that, and otherwise (Wayland, an X
+// server without XInput 2) the keys the user interface hands to `windowKeys`, which must outlive
+// the hook.
+std::unique_ptr<KeyboardHook> MakeDesktopKeyboardHook(std::string_view windowSystem,
+                                                      WindowKeys& windowKeys);
 
 }  // namespace orvex::platform

@@ -10,8 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/WindowKeys.h"
+#include "platform/linux/WindowKeyboardHook.h"
 #include "ui/macros/KeyCapturedRecorder.h"
 #include "ui/macros/KeyboardHookSlot.h"
+#include "ui/macros/WindowKeyFeed.h"
 #include "x11/RunCommand.h"
 #include "x11/XvfbServer.h"
 
@@ -89,8 +92,10 @@ TEST(X11KeyboardHook, WithoutAnXServerInstallingFails) {
 class KeyboardHookSlotOnX11Test : public XvfbTest {
   protected:
     // The program's own choice of hook for the window system Qt runs on.
-    ui::KeyboardHookSlot slot{[] {
-        return platform::MakeDesktopKeyboardHook(QGuiApplication::platformName().toStdString());
+    platform::WindowKeys windowKeys;
+    ui::KeyboardHookSlot slot{[this] {
+        return platform::MakeDesktopKeyboardHook(QGuiApplication::platformName().toStdString(),
+                                                 windowKeys);
     }};
 };
 
@@ -108,6 +113,32 @@ TEST_F(KeyboardHookSlotOnX11Test, TheDesktopHookPostsKeyCapturedWhileTheFocusedW
     ASSERT_TRUE(QTest::qWaitFor([&] { return target.keys.size() >= 4; }, 5000));
     EXPECT_EQ(target.keys, (Keys{{'A', 0}, {'A', 0x80}, {161, 0}, {161, 0x80}}));
     // Listening takes nothing away from the window that has the focus.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return focused.text() == QStringLiteral("a"); }, 5000));
+}
+
+// The fallback where the X server's hook is refused: the keys the program's own windows get, with
+// the scan codes the X server really sends.
+TEST_F(KeyboardHookSlotOnX11Test, WithoutTheServersHookTheFocusedWindowsKeysArriveAsVirtualKeys) {
+    QLineEdit focused;
+    focused.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&focused));
+    ASSERT_EQ(RunCommand({"xdotool", "windowfocus", "--sync", std::to_string(focused.winId())}), 0);
+    const ui::WindowKeyFeed feed(windowKeys);
+    ui::KeyboardHookSlot inWindow(
+        [this] { return std::make_unique<platform::WindowKeyboardHook>(windowKeys); });
+    KeyRecorder target;
+    ASSERT_TRUE(inWindow.InstallKeyboardHook(&target));
+
+    const std::pair<const char*, int> cases[] = {
+        {"a", 'A'},  {"F5", 0x74}, {"KP_Enter", 0x0D}, {"50", 160},  {"62", 161},
+        {"37", 162}, {"105", 163}, {"64", 164},        {"108", 165},
+    };
+    for (const auto& [key, virtualKey] : cases) {
+        target.keys.clear();
+        TypeKey(key);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return target.keys.size() >= 2; }, 5000)) << key;
+        EXPECT_EQ(target.keys, (Keys{{virtualKey, 0}, {virtualKey, 0x80}})) << key;
+    }
     EXPECT_TRUE(QTest::qWaitFor([&] { return focused.text() == QStringLiteral("a"); }, 5000));
 }
 

@@ -10,6 +10,8 @@
 namespace orvex::platform {
 namespace {
 
+constexpr unsigned kXkbKeycodeOffset = 8;
+
 struct KeyPair {
     unsigned evdev;
     std::uint16_t virtualKey;
@@ -177,6 +179,13 @@ std::optional<std::uint16_t> VirtualKeyFromEvdev(unsigned evdevCode) {
         return std::nullopt;
     }
     return found->virtualKey;
+}
+
+std::optional<std::uint16_t> VirtualKeyFromXkbKeycode(unsigned keycode) {
+    if (keycode < kXkbKeycodeOffset) {
+        return std::nullopt;
+    }
+    return VirtualKeyFromEvdev(keycode - kXkbKeycodeOffset);
 }
 
 }  // namespace orvex::platform

@@ -10,4 +10,9 @@ namespace orvex::platform {
 // generic 16..18. Keys without a virtual-key code give nothing.
 std::optional<std::uint16_t> VirtualKeyFromEvdev(unsigned evdevCode);
 
+// The same for an XKB keycode, as X servers and Wayland compositors number keys (and Qt hands
+// them on as a key event's native scan code): the kernel's code shifted past the codes the X
+// protocol reserves.
+std::optional<std::uint16_t> VirtualKeyFromXkbKeycode(unsigned keycode);
+
 }  // namespace orvex::platform

@@ -10,9 +10,6 @@
 namespace orvex::platform {
 namespace {
 
-// X servers number keys as the kernel does, shifted past the codes the core protocol reserves.
-constexpr int kXKeycodeOffset = 8;
-
 bool HasXInput2(Display* display, int& opcode) {
     int firstEvent = 0;
     int firstError = 0;
@@ -91,11 +88,10 @@ void X11KeyboardHook::Dispatch() {
 }
 
 void X11KeyboardHook::DeliverRawKey(int evtype, int keycode) {
-    if ((evtype != XI_RawKeyPress && evtype != XI_RawKeyRelease) || keycode < kXKeycodeOffset ||
-        !sink_) {
+    if ((evtype != XI_RawKeyPress && evtype != XI_RawKeyRelease) || keycode < 0 || !sink_) {
         return;
     }
-    const auto virtualKey = VirtualKeyFromEvdev(static_cast<unsigned>(keycode - kXKeycodeOffset));
+    const auto virtualKey = VirtualKeyFromXkbKeycode(static_cast<unsigned>(keycode));
     if (virtualKey) {
         sink_(KeyEvent{*virtualKey, evtype == XI_RawKeyRelease});
     }

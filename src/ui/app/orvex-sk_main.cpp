@@ -18,6 +18,7 @@
 #include "platform/KeyboardHook.h"
 #include "platform/PointerSettings.h"
 #include "platform/TerminationRequests.h"
+#include "platform/WindowKeys.h"
 #include "platform/linux/HidrawTransport.h"
 #include "sim/VirtualMouse.h"
 #include "sim/VirtualMouseTransport.h"
@@ -28,6 +29,7 @@
 #include "ui/app/OrvexApplication.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/macros/KeyboardHookSlot.h"
+#include "ui/macros/WindowKeyFeed.h"
 #include "ui/sensor/CPopDlg.h"
 
 namespace {
@@ -154,9 +156,12 @@ int Run(const QApplication& app) {
             ? std::make_unique<platform::UnappliedPointerSettings>(
                   "the virtual mouse changes the desktop only with --desktop-settings")
             : platform::MakeDesktopPointerSettings();
+    // Where no system-wide hook can be had, the hook hears the keys the program's windows get.
+    platform::WindowKeys windowKeys;
+    const ui::WindowKeyFeed windowKeyFeed(windowKeys);
     ui::KeyboardHookSlot keyboardHook(
-        [windowSystem = QGuiApplication::platformName().toStdString()] {
-            return platform::MakeDesktopKeyboardHook(windowSystem);
+        [windowSystem = QGuiApplication::platformName().toStdString(), &windowKeys] {
+            return platform::MakeDesktopKeyboardHook(windowSystem, windowKeys);
         });
     ui::ModalPopupRunner popups({*backend->link, keyboardHook, log});
     const ui::WindowServices services{
