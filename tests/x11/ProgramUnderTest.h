@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "ui/layout/LayoutRect.h"
 #include "x11/XvfbServer.h"
@@ -32,13 +36,28 @@ class ProgramUnderTest : public XvfbTest {
 
     // Starts the program with --simulate on the fixture's state file, and `extra` arguments.
     void StartProgram(QProcess& process, const QStringList& extra = {});
+    // Starts a system tray (trayer) at the screen's `edge` ("top", "bottom"), right-aligned, and
+    // waits until Qt sees it; skips the test when trayer is not installed.
+    void StartTray(const QString& edge);
+    // Changes the environment of the programs started from now on (an empty value removes the
+    // variable).
+    void SetProgramVariable(const QString& name, const QString& value);
     // Starts `program` (the fixture's own) and waits until its window is shown.
     void StartAndWaitForWindow();
+
+    // The program's windows other than the main window: its tray icon and an open menu. Qt names
+    // neither, but they carry the program's window class.
+    static QStringList SmallWindows();
+    // The window's X position and size, as xdotool reports them; empty when it has none.
+    static QRect WindowGeometry(const QString& windowId);
 
     static bool WindowShown();
     // The main window's X id; the test fails when it is not shown.
     static std::string MainWindowId();
 
+    // Moves the pointer as `xdotool mousemove` does with the arguments `where` ("--window", id,
+    // x, y, or x, y on the screen) and clicks `button` `repeat` times; false when xdotool failed.
+    static bool ClickAt(const std::vector<std::string>& where, int button = 1, int repeat = 1);
     // A left click at a point of the main window (window coordinates), waiting until the program
     // handled it.
     void ClickInWindow(QPoint point) const;
@@ -66,8 +85,16 @@ class ProgramUnderTest : public XvfbTest {
     std::filesystem::path SlotFile(int slot) const;
     QString StateFile() const;
 
+    std::filesystem::path MacroListFile() const;  // .../Macros/macroList.dat
+    // The GSettings key file the program writes the desktop's settings into.
+    std::filesystem::path GSettingsKeyFile() const;
+
     QTemporaryDir folder_;
     QProcess program_;
+    QProcess tray_;
+    QProcessEnvironment programVariables_;
+    // How the program's output is handled; by default its errors go to the test's.
+    QProcess::ProcessChannelMode channels_ = QProcess::ForwardedErrorChannel;
 };
 
 }  // namespace orvex::testing

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QMap>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 #include "ui/layout/MainWindowLayout.h"
@@ -40,15 +43,39 @@ void ProgramUnderTest::SetUp() {
 }
 
 void ProgramUnderTest::TearDown() {
-    if (program_.state() != QProcess::NotRunning) {
-        program_.kill();
-        program_.waitForFinished(5000);
+    for (QProcess* process : {&program_, &tray_}) {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
     }
 }
 
+void ProgramUnderTest::StartTray(const QString& edge) {
+    if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty()) {
+        GTEST_SKIP() << "trayer (the tray host these tests use) is not installed";
+    }
+    tray_.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), edge,
+                                           QStringLiteral("--align"), QStringLiteral("right")});
+    ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, kStartMs));
+}
+
+void ProgramUnderTest::SetProgramVariable(const QString& name, const QString& value) {
+    programVariables_.insert(name, value);
+}
+
 void ProgramUnderTest::StartProgram(QProcess& process, const QStringList& extra) {
-    process.setProcessEnvironment(ProgramEnvironment(folder_));
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = ProgramEnvironment(folder_);
+    for (const QString& name : programVariables_.keys()) {
+        const QString value = programVariables_.value(name);
+        if (value.isEmpty()) {
+            environment.remove(name);
+        } else {
+            environment.insert(name, value);
+        }
+    }
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(channels_);
     process.start(QStringLiteral(ORVEX_SK_PATH),
                   QStringList{QStringLiteral("--simulate=") + StateFile()} + extra);
     ASSERT_TRUE(process.waitForStarted(kStartMs));
@@ -69,6 +96,34 @@ QStringList ProgramUnderTest::VisibleWindows(const QString& pattern, const QStri
     return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+QStringList ProgramUnderTest::SmallWindows() {
+    QStringList windows =
+        VisibleWindows(QStringLiteral("^orvex-sk$"), QStringLiteral("--classname"));
+    for (const QString& shown : VisibleWindows(kWindowTitle)) {
+        windows.removeAll(shown);
+    }
+    return windows;
+}
+
+QRect ProgramUnderTest::WindowGeometry(const QString& windowId) {
+    QProcess query;
+    query.start(QStringLiteral("xdotool"),
+                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
+    query.waitForFinished(5000);
+    QMap<QString, int> values;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(u'\n')) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0) {
+            values.insert(line.left(equals), line.mid(equals + 1).toInt());
+        }
+    }
+    if (!values.contains(QStringLiteral("WIDTH"))) {
+        return {};
+    }
+    return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
+}
+
 bool ProgramUnderTest::WindowShown() {
     return !VisibleWindows(kWindowTitle).isEmpty();
 }
@@ -79,10 +134,22 @@ std::string ProgramUnderTest::MainWindowId() {
     return windows.isEmpty() ? std::string("0") : windows.front().toStdString();
 }
 
+bool ProgramUnderTest::ClickAt(const std::vector<std::string>& where, int button, int repeat) {
+    // xdotool's --sync waits for the pointer to move, for ever when it is already there; so the
+    // pointer is parked in the screen's corner first, where no test clicks.
+    if (RunCommand({"xdotool", "mousemove", "0", "0"}) != 0) {
+        return false;
+    }
+    std::vector<std::string> command{"xdotool", "mousemove", "--sync"};
+    command.insert(command.end(), where.begin(), where.end());
+    command.insert(command.end(), {"click", "--repeat", std::to_string(repeat), "--delay", "80",
+                                   std::to_string(button)});
+    return RunCommand(command) == 0;
+}
+
 void ProgramUnderTest::ClickInWindow(QPoint point) const {
-    ASSERT_EQ(RunCommand({"xdotool", "mousemove", "--sync", "--window", MainWindowId(),
-                          std::to_string(point.x()), std::to_string(point.y()), "click", "1"}),
-              0);
+    ASSERT_TRUE(ClickAt(
+        {"--window", MainWindowId(), std::to_string(point.x()), std::to_string(point.y())}));
     Settle();
 }
 
@@ -150,6 +217,15 @@ bool ProgramUnderTest::WaitUntilMouseHoldsTheSlotFiles() const {
 std::filesystem::path ProgramUnderTest::ConfigFolder() const {
     return std::filesystem::path(folder_.filePath(QStringLiteral("config")).toStdString()) /
            "Velnor" / "ORVEX SK";
+}
+
+std::filesystem::path ProgramUnderTest::MacroListFile() const {
+    return ConfigFolder() / "Macros" / "macroList.dat";
+}
+
+std::filesystem::path ProgramUnderTest::GSettingsKeyFile() const {
+    return std::filesystem::path(folder_.filePath(QStringLiteral("config")).toStdString()) /
+           "glib-2.0" / "settings" / "keyfile";
 }
 
 std::filesystem::path ProgramUnderTest::SlotFile(int slot) const {

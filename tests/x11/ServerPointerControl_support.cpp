@@ -14,4 +14,13 @@ std::array<int, 3> ServerPointerAcceleration() {
     return control;
 }
 
+void SetServerPointerAcceleration(const std::array<int, 3>& control) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display != nullptr) {
+        XChangePointerControl(display, True, True, control[0], control[1], control[2]);
+        XSync(display, False);
+        XCloseDisplay(display);
+    }
+}
+
 }  // namespace orvex::testing

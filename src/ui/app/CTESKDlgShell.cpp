@@ -10,6 +10,7 @@
 #include "ui/pages/ProfilePage.h"
 #include "ui/skin/CTavMenu.h"
 #include "ui/skin/MenuIdAllocator.h"
+#include "ui/skin/WindowSystem.h"
 #include "ui/support/CSupportDlg.h"
 
 // The window's life as a desktop program: the tray menu, hot-plug, the profile poll, staying on
@@ -28,6 +29,11 @@ int TrayMenuId(const Clock& clock) {
 }  // namespace
 
 void CTESKDlg::SetTopMost(bool topMost) {
+    // A Wayland compositor stacks its clients' windows itself; a menu, placed as a pop-up of the
+    // window, is shown above it anyway.
+    if (!WindowSystemStacksOnRequest()) {
+        return;
+    }
     topMost_ = topMost;
     // Changing a shown widget's window flags recreates its window, which flickers; the window's
     // own flags change in place.
