@@ -199,8 +199,11 @@ std::array<std::uint8_t, CMouseSettingsDlg::kFunctionButtonCount> CMouseSettings
 
 void CMouseSettingsDlg::OnFunctionChosen(std::size_t button, int entryId) {
     CTavComboButton* function = functions_[button];
+    // A pop-up is not left under the menu it was chosen from: the menu goes first.
+    const auto closeMenu = [function] { function->menu()->Close(); };
     switch (DecideMenuChoice(SelectedCodes(), button, entryId)) {
         case MenuChoice::KeepLeftClick:
+            closeMenu();
             popups_.Run(PopupMode::LeftClickWarning, this);
             function->SetAcceptSelection(false);
             break;
@@ -208,6 +211,7 @@ void CMouseSettingsDlg::OnFunctionChosen(std::size_t button, int entryId) {
             // The entry itself is never taken: OK in the capture gives the button the key, Cancel
             // leaves it as it was.
             function->SetAcceptSelection(false);
+            closeMenu();
             popups_.Run(PopupMode::AssignKey, this, function);
             break;
         case MenuChoice::BindMacro:

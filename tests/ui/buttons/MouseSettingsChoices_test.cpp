@@ -102,6 +102,7 @@ TEST_F(MouseSettingsTest, AKeyCapturedInThePopupIsBoundWithItsNameAndCancelKeeps
     {
         ModalSteps steps({[this](QDialog& dialog) {
             EXPECT_EQ(static_cast<CPopDlg&>(dialog).mode(), PopupMode::AssignKey);
+            EXPECT_FALSE(mousePage().functionButton(4)->menu()->isVisible());
             services.desktop.Type(vk::kLeftShift);
             QCoreApplication::processEvents();
             CTavButton* cancel = static_cast<CPopDlg&>(dialog).cancelButton();
