@@ -141,6 +141,21 @@ TEST_F(CTavCbnColorButtonTest, TwoClicksShowThenHideThePanelUnderTheButtonWithou
     EXPECT_FALSE(panel().autoHideTimer().isActive());
 }
 
+TEST_F(CTavCbnColorButtonTest, NearTheScreensCornerThePanelOpensAboveTheButtonAndStaysOnScreen) {
+    const QRect available = button.screen()->availableGeometry();
+    const QPoint buttonInWindow = button.pos();
+    // The button's bottom-right corner 5 pixels inside the screen's bottom-right corner.
+    window.move(available.right() - 5 - buttonInWindow.x() - button.width(),
+                available.bottom() - 5 - buttonInWindow.y() - button.height());
+    OpenPanel();
+    const QRect onScreen(button.mapToGlobal(QPoint(0, 0)), button.size());
+    EXPECT_TRUE(available.contains(panel().geometry())) << "within the screen";
+    EXPECT_EQ(panel().geometry().bottom(), onScreen.top() - 1) << "just above the button";
+    EXPECT_FALSE(panel().geometry().intersects(onScreen)) << "a second click still reaches it";
+    ClickButton();
+    EXPECT_FALSE(panel().isVisible());
+}
+
 TEST_F(CTavCbnColorButtonTest, ACellPickReachesTheParentOnceAndAGapPicksNothing) {
     OpenPanel();
     QTest::mouseClick(&panel(), Qt::LeftButton, {}, QPoint(21, 10));
