@@ -6,6 +6,7 @@
 
 #include "ui/layout/ColorPanelLayout.h"
 #include "ui/skin/ControlNotificationTarget.h"
+#include "ui/skin/PopupWindow.h"
 #include "ui/skin/SkinPainting.h"
 
 namespace orvex::ui {
@@ -13,22 +14,13 @@ namespace {
 
 namespace cp = layout::colorpanel;
 
-// A tool-tip window is the one kind Qt never activates, on any platform, and on X11 it lands
-// exactly where asked, with no window manager in between (the pop-up menus are made the same
-// way). Qt::Popup would grab the pointer and the keyboard.
-constexpr Qt::WindowFlags kPanelWindowFlags =
-    Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-
 constexpr QRect kCreatedRect(0, 0, 50, 50);
 
 }  // namespace
 
 CColorPanel::CColorPanel(QWidget* owner, int panelId)
-    : QWidget(owner, kPanelWindowFlags), owner_(owner), panelId_(panelId) {
-    setWindowTitle(QStringLiteral("panel"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    : QWidget(owner, kPopupWindowFlags), owner_(owner), panelId_(panelId) {
+    SetUpPopupWindow(*this, QStringLiteral("panel"));
     setFocusPolicy(Qt::NoFocus);
     setGeometry(kCreatedRect);
     autoHideTimer_.setInterval(kAutoHideInterval);

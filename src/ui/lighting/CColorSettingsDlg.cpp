@@ -39,6 +39,32 @@ QImage Element(int element, SkinState state, const layout::LayoutRect& rect) {
     return SkinImageSet::Instance().GetSkinImage(element, state, ToQRect(rect));
 }
 
+struct StateImages {
+    QImage normal;
+    QImage hover;
+    QImage pressed;
+    QImage disabled;
+};
+
+StateImages ElementImages(int element, const layout::LayoutRect& rect) {
+    return {Element(element, SkinState::Normal, rect), Element(element, SkinState::Hover, rect),
+            Element(element, SkinState::Pressed, rect),
+            Element(element, SkinState::Disabled, rect)};
+}
+
+QImage PanelPicture() {
+    return Element(kColorPanelElement, SkinState::Normal, {});
+}
+
+// A control of the page with its identifier, at its place.
+template <typename Control>
+Control* Place(QWidget* page, int controlId, const layout::LayoutRect& rect) {
+    auto* made = new Control(page);
+    made->SetControlId(controlId);
+    made->setGeometry(ToQRect(rect));
+    return made;
+}
+
 }  // namespace
 
 CColorSettingsDlg::CColorSettingsDlg(const WindowServices& services, QWidget* parent)
@@ -103,37 +129,30 @@ void CColorSettingsDlg::BuildControls() {
 CTavButton* CColorSettingsDlg::MakeStateButton(int controlId, const layout::LayoutRect& rect) {
     SkinImageSet& skin = SkinImageSet::Instance();
     const QRect place = ToQRect(rect);
-    auto* made = new CTavButton(this);
-    made->SetControlId(controlId);
-    made->setGeometry(place);
-    made->SetImages(skin.CropFamily(SkinFamily::ColorSetting, SkinState::Normal, place),
-                    skin.CropFamily(SkinFamily::ColorSetting, SkinState::Hover, place),
-                    skin.CropFamily(SkinFamily::ColorSetting, SkinState::Pressed, place),
-                    skin.CropFamily(SkinFamily::ColorSetting, SkinState::Disabled, place));
+    const auto crop = [&](SkinState state) {
+        return skin.CropFamily(SkinFamily::ColorSetting, state, place);
+    };
+    auto* made = Place<CTavButton>(this, controlId, rect);
+    made->SetImages(crop(SkinState::Normal), crop(SkinState::Hover), crop(SkinState::Pressed),
+                    crop(SkinState::Disabled));
     return made;
 }
 
 CTavButton* CColorSettingsDlg::MakeElementButton(int controlId, int element,
                                                  const layout::LayoutRect& rect,
                                                  bool withDisabledImage) {
-    auto* made = new CTavButton(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
-    made->SetImages(Element(element, SkinState::Normal, rect),
-                    Element(element, SkinState::Hover, rect),
-                    Element(element, SkinState::Pressed, rect),
-                    withDisabledImage ? Element(element, SkinState::Disabled, rect) : QImage());
+    const StateImages images = ElementImages(element, rect);
+    auto* made = Place<CTavButton>(this, controlId, rect);
+    made->SetImages(images.normal, images.hover, images.pressed,
+                    withDisabledImage ? images.disabled : QImage());
     return made;
 }
 
 CTavCheckBox* CColorSettingsDlg::MakeZoneBox(int controlId, int element,
                                              const layout::LayoutRect& rect) {
-    auto* made = new CTavCheckBox(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
-    made->SetImages(
-        Element(element, SkinState::Normal, rect), Element(element, SkinState::Hover, rect),
-        Element(element, SkinState::Pressed, rect), Element(element, SkinState::Disabled, rect));
+    const StateImages images = ElementImages(element, rect);
+    auto* made = Place<CTavCheckBox>(this, controlId, rect);
+    made->SetImages(images.normal, images.hover, images.pressed, images.disabled);
     return made;
 }
 
@@ -141,9 +160,7 @@ CTavCheckBox* CColorSettingsDlg::MakeZoneBox(int controlId, int element,
 // picture is ever shown.
 CTavCheckBox* CColorSettingsDlg::MakeFixedZoneBox(int controlId, int element,
                                                   const layout::LayoutRect& rect) {
-    auto* made = new CTavCheckBox(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
+    auto* made = Place<CTavCheckBox>(this, controlId, rect);
     made->SetImages(QImage(), QImage(), QImage(), Element(element, SkinState::Disabled, rect));
     made->setEnabled(false);
     return made;
@@ -151,35 +168,26 @@ CTavCheckBox* CColorSettingsDlg::MakeFixedZoneBox(int controlId, int element,
 
 CTavCbnColorButton* CColorSettingsDlg::MakeColourButton(int controlId, int element,
                                                         const layout::LayoutRect& rect) {
-    auto* made = new CTavCbnColorButton(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
+    const StateImages images = ElementImages(element, rect);
+    auto* made = Place<CTavCbnColorButton>(this, controlId, rect);
     made->SetPanelIdAllocator(panelIds_);
-    made->SetImages(Element(element, SkinState::Normal, rect),
-                    Element(element, SkinState::Hover, rect),
-                    Element(element, SkinState::Pressed, rect),
-                    Element(kColorPanelElement, SkinState::Normal, {}));
+    made->SetImages(images.normal, images.hover, images.pressed, PanelPicture());
     return made;
 }
 
-// The swatches of the two fixed zones show a colour and react to nothing; the panel picture as
-// their disabled image is never shown, since they are never disabled.
+// The swatches of the two fixed zones react to nothing; the panel picture as their disabled
+// image is never shown, since they are never disabled.
 CTavButton* CColorSettingsDlg::MakePassiveSwatch(int controlId, int element,
                                                  const layout::LayoutRect& rect) {
-    auto* made = new CTavButton(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
-    made->SetImages(Element(element, SkinState::Normal, rect),
-                    Element(element, SkinState::Hover, rect), QImage(),
-                    Element(kColorPanelElement, SkinState::Normal, {}));
+    const StateImages images = ElementImages(element, rect);
+    auto* made = Place<CTavButton>(this, controlId, rect);
+    made->SetImages(images.normal, images.hover, QImage(), PanelPicture());
     return made;
 }
 
 CTavEdit* CColorSettingsDlg::MakeColourField(int controlId, int element,
                                              const layout::LayoutRect& rect) {
-    auto* made = new CTavEdit(this);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
+    auto* made = Place<CTavEdit>(this, controlId, rect);
     made->SetBackgroundImage(Element(element, SkinState::Normal, rect));
     made->SetDigitsOnly(true);
     return made;
