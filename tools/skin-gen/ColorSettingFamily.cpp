@@ -79,8 +79,12 @@ void Paint(QPainter& painter, SkinState state) {
 }  // namespace
 
 bool WriteColorSettingFamily(const QDir& folder) {
-    const bool background = WriteImage(folder, QStringLiteral("ColorSetting_BK.bmp"),
-                                       PaintState(PageSize(), SkinState::Normal, Paint));
+    // The page's background holds no control: the page hides the zone entries outside "Select",
+    // and a picture of them would stay behind.
+    const bool background =
+        WriteImage(folder, QStringLiteral("ColorSetting_BK.bmp"),
+                   PaintState(PageSize(), SkinState::Normal,
+                              [](QPainter& painter, SkinState) { DrawBackground(painter); }));
     return WriteFamily(folder, SkinFamily::ColorSetting, PageSize(), Paint) && background;
 }
 
