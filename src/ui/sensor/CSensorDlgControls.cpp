@@ -62,20 +62,14 @@ Control* Place(QWidget* page, int id, const layout::LayoutRect& rect) {
     return control;
 }
 
-CTavButton* PlaceButton(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* button = Place<CTavButton>(page, id, rect);
+// Push buttons and check boxes take their four looks from the page's four bitmaps.
+template <typename Button>
+Button* PlaceButton(QWidget* page, int id, const layout::LayoutRect& rect) {
+    auto* button = Place<Button>(page, id, rect);
     const QRect place = button->geometry();
     button->SetImages(Crop(SkinState::Normal, place), Crop(SkinState::Hover, place),
                       Crop(SkinState::Pressed, place), Crop(SkinState::Disabled, place));
     return button;
-}
-
-CTavCheckBox* PlaceCheckBox(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* box = Place<CTavCheckBox>(page, id, rect);
-    const QRect place = box->geometry();
-    box->SetImages(Crop(SkinState::Normal, place), Crop(SkinState::Hover, place),
-                   Crop(SkinState::Pressed, place), Crop(SkinState::Disabled, place));
-    return box;
 }
 
 CTavSliderCtrl* PlaceSlider(QWidget* page, int id, const layout::LayoutRect& rect, int minimum,
@@ -113,10 +107,10 @@ CTavStatic* PlaceStepStatic(QWidget* page, const layout::LayoutRect& rect) {
 
 void CSensorDlg::BuildControls() {
     SetBackgroundImage(WholeImage(kSensorNormalElement));
-    separateBox_ = PlaceCheckBox(this, kSeparateId, sn::kSeparate);
+    separateBox_ = PlaceButton<CTavCheckBox>(this, kSeparateId, sn::kSeparate);
     BuildResolutionControls();
 
-    definedModeBox_ = PlaceCheckBox(this, kDefinedModeId, sn::kDefinedMode);
+    definedModeBox_ = PlaceButton<CTavCheckBox>(this, kDefinedModeId, sn::kDefinedMode);
     numberField_ = Place<CQELNUMEdit>(this, kDefinedValueId, sn::kDefinedValue);
     numberField_->SetBackgroundImage(Crop(SkinState::Normal, numberField_->geometry()));
 
@@ -133,8 +127,8 @@ void CSensorDlg::BuildControls() {
         PlaceSlider(this, kPointSpeedId, sn::kPointSpeed, kPointSpeedMinimum, kPointSpeedMaximum);
     liftDistance_ = PlaceSlider(this, kLiftDistanceId, sn::kLiftDistance, kLiftDistanceMinimum,
                                 kLiftDistanceMaximum);
-    testButton_ = PlaceButton(this, kTestId, sn::kTest);
-    saveButton_ = PlaceButton(this, kSaveId, sn::kSave);
+    testButton_ = PlaceButton<CTavButton>(this, kTestId, sn::kTest);
+    saveButton_ = PlaceButton<CTavButton>(this, kSaveId, sn::kSave);
     BuildSurfaceControls();
 }
 
@@ -153,7 +147,7 @@ void CSensorDlg::BuildResolutionControls() {
 }
 
 void CSensorDlg::BuildSurfaceControls() {
-    analyzeSurfaceButton_ = PlaceButton(this, kAnalyzeSurfaceId, sn::kAnalyzeSurface);
+    analyzeSurfaceButton_ = PlaceButton<CTavButton>(this, kAnalyzeSurfaceId, sn::kAnalyzeSurface);
 
     // The bar is an empty trough at rest; its fill is the lit trough of the pressed bitmap.
     qualityAnalyzer_ = Place<CTavProgressCtrl>(this, kQualityAnalyzerId, sn::kQualityAnalyzer);
