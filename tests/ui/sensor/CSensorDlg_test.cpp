@@ -137,6 +137,19 @@ TEST_F(SensorPageTest, NumberFieldAsTypedAndAsItsTimerLeavesItAndWhatItStores) {
     }
 }
 
+TEST_F(SensorPageTest, ThreeSelectedCharactersCanBeTypedOverAcrossTheTimersTicks) {
+    CQELNUMEdit* field = page->numberField();
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("-12"));
+    page->NumberFieldTick();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    page->NumberFieldTick();
+    EXPECT_EQ(field->selectedText(), QStringLiteral("-12"));
+    QTest::keyClicks(field, QStringLiteral("5"));
+    page->NumberFieldTick();
+    EXPECT_EQ(field->text(), QStringLiteral("5"));
+}
+
 TEST_F(SensorPageTest, StoredNumbersShowSignedAndAnyThePageCouldNotHaveWrittenAtTheLimit) {
     const std::pair<std::uint8_t, const char*> cases[] = {
         {0, "0"}, {0xE2, "-30"}, {30, "30"}, {0xF9, "-7"}, {100, "30"}, {0x80, "-30"}};
