@@ -26,10 +26,6 @@ namespace sn = layout::sensor;
 using Thumbs3 = std::array<int, 3>;
 using Texts3 = std::array<QString, 3>;
 
-QImage SensorCrop(SkinState state, const QRect& rect) {
-    return DefaultSkinSet().CropFamily(SkinFamily::Sensor, state, rect);
-}
-
 ProfileRecord WithResolutions(bool separate, Thumbs3 x, Thumbs3 y) {
     ProfileRecord record = MakeDefaultProfile();
     record.xySeparate = separate ? 1 : 0;
@@ -204,9 +200,11 @@ TEST_F(SensorPageTest, TheBoxCopiesXToYEitherWayAndLaysTheLabelsOutForTheMode) {
             for (CTavStatic* piece : {page->stepBackgrounds()[step], page->stepXLabels()[step],
                                       page->stepXYLabels()[step]}) {
                 const QRect edge(0, 0, 4, piece->height());
-                EXPECT_EQ(piece->grab(edge).toImage().convertToFormat(QImage::Format_RGB32),
-                          SensorCrop(look.skin, edge.translated(piece->pos()))
-                              .convertToFormat(QImage::Format_RGB32))
+                EXPECT_EQ(
+                    piece->grab(edge).toImage().convertToFormat(QImage::Format_RGB32),
+                    DefaultSkin()
+                        .CropFamily(SkinFamily::Sensor, look.skin, edge.translated(piece->pos()))
+                        .convertToFormat(QImage::Format_RGB32))
                     << "the boxes wear the mode's look";
             }
         }

@@ -38,13 +38,13 @@ struct SensorFields {
 // show the page leaves them alone.
 std::vector<ProfileRecord> GenerateSensorProfiles(int count, std::uint32_t seed);
 
-// The default skin the build draws, the program's pictures at their real rectangles.
-SkinImageSet& DefaultSkinSet();
-
 // The sensor page on the default skin over the virtual mouse, shown on its own, its timers
 // stopped so that a test ticks them.
 class SensorPageTest : public ::testing::Test {
   protected:
+    // The default skin the build draws: the page's pictures at their real rectangles.
+    static SkinImageSet& DefaultSkin();
+
     void SetUp() override;
     void TearDown() override;
 

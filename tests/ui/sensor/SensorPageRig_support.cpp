@@ -55,13 +55,13 @@ std::vector<ProfileRecord> GenerateSensorProfiles(int count, std::uint32_t seed)
     return profiles;
 }
 
-SkinImageSet& DefaultSkinSet() {
+SkinImageSet& SensorPageTest::DefaultSkin() {
     static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
     return set;
 }
 
 void SensorPageTest::SetUp() {
-    SkinImageSet::SetInstanceForTests(&DefaultSkinSet());
+    SkinImageSet::SetInstanceForTests(&DefaultSkin());
     page = std::make_unique<CSensorDlg>(services.services, nullptr);
     page->numberFieldTimer().stop();
     page->stepLabelTimer().stop();
