@@ -36,3 +36,12 @@ function(orvex_executable name)
     target_compile_options(${name} PRIVATE ${ORVEX_WARNINGS})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS})
 endfunction()
+
+# Hardened like Debian's own packages (dpkg-buildflags): checked libc calls, a stack protector and
+# a relocation table bound at start and then read-only. Fortification needs the optimiser; the
+# sanitizer and fuzz builds bring their own checks.
+if(NOT ORVEX_SANITIZE AND NOT ORVEX_FUZZ)
+    add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>
+        -fstack-protector-strong)
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+endif()
