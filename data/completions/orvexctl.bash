@@ -50,7 +50,7 @@ _orvexctl() {
             COMPREPLY=($(compgen -W "1 2 3 4 5" -- "$cur"))
             return
             ;;
-        --count | --timeout) return ;;
+        --count | --timeout) return 0 ;;
     esac
 
     for ((i = 1; i < COMP_CWORD; i++)); do
@@ -72,8 +72,10 @@ _orvexctl() {
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(_orvexctl_options "$command" "$sub")" -- "$cur"))
-        [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace 2>/dev/null
-        return
+        if [[ ${COMPREPLY[0]-} == *= ]]; then
+            compopt -o nospace 2>/dev/null
+        fi
+        return 0
     fi
     if [[ -z $command ]]; then
         COMPREPLY=($(compgen -W "$_orvexctl_commands" -- "$cur"))
