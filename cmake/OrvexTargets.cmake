@@ -45,3 +45,18 @@ if(NOT ORVEX_SANITIZE AND NOT ORVEX_FUZZ)
         -fstack-protector-strong)
     add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
+
+# orvex_draw_at_build_time(TARGET TOOL OUT_DIR WHAT): a target of `all` that runs the build-time
+# drawing tool TOOL on OUT_DIR (Qt without a display) whenever the tool has changed.
+function(orvex_draw_at_build_time target tool out_dir what)
+    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${target}.stamp")
+    add_custom_command(
+        OUTPUT "${stamp}"
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${tool}>
+                "${out_dir}"
+        COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
+        DEPENDS ${tool}
+        COMMENT "Drawing ${what} into ${out_dir}"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${stamp}")
+endfunction()

@@ -47,19 +47,7 @@ void CheckSlotNumber(int slot) {
     }
 }
 
-const char* UploadOutcome(DeviceResult result) {
-    switch (result) {
-        case DeviceResult::Done:
-            return "done";
-        case DeviceResult::Refused:
-            return "refused (too many macro events)";
-        case DeviceResult::Failed:
-            return "failed";
-    }
-    return "failed";
-}
-
-// The JSON form of an upload's result: one word.
+// An upload's result in one word, as the JSON gives it.
 const char* UploadOutcomeKey(DeviceResult result) {
     switch (result) {
         case DeviceResult::Done:
@@ -70,6 +58,11 @@ const char* UploadOutcomeKey(DeviceResult result) {
             return "failed";
     }
     return "failed";
+}
+
+std::string UploadOutcome(DeviceResult result) {
+    return std::string(UploadOutcomeKey(result)) +
+           (result == DeviceResult::Refused ? " (too many macro events)" : "");
 }
 
 // The JSON form of how a slot file loaded.
