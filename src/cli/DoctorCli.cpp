@@ -1,19 +1,10 @@
 #include "cli/DoctorCli.h"
 
+#include <cctype>
+#include <string>
+
 namespace orvex::cli {
 namespace {
-
-const char* StatusWord(CheckStatus status) {
-    switch (status) {
-        case CheckStatus::Ok:
-            return "OK";
-        case CheckStatus::Problem:
-            return "PROBLEM";
-        case CheckStatus::Skipped:
-            return "SKIPPED";
-    }
-    return "PROBLEM";
-}
 
 const char* StatusKey(CheckStatus status) {
     switch (status) {
@@ -25,6 +16,15 @@ const char* StatusKey(CheckStatus status) {
             return "skipped";
     }
     return "problem";
+}
+
+// The text report's first word: the JSON word in capitals, "OK", "PROBLEM" or "SKIPPED".
+std::string StatusWord(CheckStatus status) {
+    std::string word = StatusKey(status);
+    for (char& c : word) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return word;
 }
 
 void PrintJsonReport(const DoctorReport& report, std::ostream& out) {
