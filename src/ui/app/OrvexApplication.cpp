@@ -24,11 +24,13 @@ OrvexApplication::OrvexApplication(const WindowServices& services, std::filesyst
 
 OrvexApplication::~OrvexApplication() = default;
 
-void OrvexApplication::Start() {
+void OrvexApplication::Start(bool showWindow) {
     // OK and Cancel hide the window and message boxes come and go; only "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(window_->windowIcon());
-    window_->ShowFromTray();
+    if (showWindow) {
+        window_->ShowFromTray();
+    }
     tray_.Show();
 }
 
