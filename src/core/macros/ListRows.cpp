@@ -28,16 +28,19 @@ std::int32_t VisibleListRows(std::int32_t height) {
     return std::max(0, height / kListRowHeight);
 }
 
+std::int32_t FirstScrollPosition(std::int32_t visibleRows) {
+    return std::max(0, visibleRows - 1);
+}
+
 std::int32_t ScrolledRowShift(std::int64_t rowCount, std::int32_t visibleRows,
                               std::int64_t position, std::int32_t bottom) {
     if (rowCount <= 0) {
         return 0;
     }
-    const std::int64_t lastRow = rowCount - 1;
-    const std::int64_t atBottom =
-        std::min(position <= visibleRows ? std::int64_t{visibleRows} - 1 : position, lastRow);
-    const std::int64_t shift =
-        std::int64_t{bottom} - StandardBottom(std::max<std::int64_t>(0, atBottom));
+    const std::int64_t atBottom = std::clamp<std::int64_t>(
+        position, std::min<std::int64_t>(FirstScrollPosition(visibleRows), rowCount - 1),
+        rowCount - 1);
+    const std::int64_t shift = std::int64_t{bottom} - StandardBottom(atBottom);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(shift, INT32_MIN, 0));
 }
 

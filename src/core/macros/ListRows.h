@@ -17,12 +17,14 @@ IntRect StandardListRow(std::int64_t index, std::int32_t rightEdge);
 // How many rows a list of that height counts as showing (whole rows, rounded down).
 std::int32_t VisibleListRows(std::int32_t height);
 
-// How far every row moves, up, from its standard place when a list is scrolled to `position`.
-// A position names the row that ends at the list's bottom edge; the scroll range runs from the
-// number of visible rows to the number of rows. The first position shows the list from the top
-// (the last of the visible rows ends at the bottom edge, or the rows stay where they are when
-// they fit), positions past the last row show the last row, and rows never move down from their
-// standard places, so no position hides the first or the last row for good.
+// Scrolling: a position names the row that ends at the list's bottom edge. The first position
+// shows the list from its top, with the last of its visible rows at the bottom edge (all of them
+// whole); positions before it show the top too and positions past the last row show the last
+// row. Rows never move down from their standard places, so rows that fit stay where they are.
+std::int32_t FirstScrollPosition(std::int32_t visibleRows);
+
+// How far every row moves (up: the result is 0 or negative) from its standard place when a list
+// with `visibleRows` is scrolled to `position`.
 std::int32_t ScrolledRowShift(std::int64_t rowCount, std::int32_t visibleRows,
                               std::int64_t position, std::int32_t bottom);
 
