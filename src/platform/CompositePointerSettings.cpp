@@ -14,6 +14,9 @@ PointerSettingsOutcome CompositePointerSettings::Apply(const PointerSettingsRequ
         merged.speed = merged.speed || outcome.speed;
         merged.scrollLines = merged.scrollLines || outcome.scrollLines;
         merged.acceleration = merged.acceleration || outcome.acceleration;
+        if (!outcome.skipped.empty()) {
+            merged.skipped += (merged.skipped.empty() ? "" : "; ") + outcome.skipped;
+        }
     }
     return merged;
 }

@@ -21,7 +21,8 @@ std::string DescribePointerOutcome(const PointerSettingsRequest& request,
            Taken(outcome.speed) + ", wheel " + wheel + ", acceleration " +
            (request.accelerationEnabled ? "level " + std::to_string(request.accelerationLevel)
                                         : std::string("off")) +
-           " " + Taken(outcome.acceleration);
+           " " + Taken(outcome.acceleration) +
+           (outcome.skipped.empty() ? std::string() : " (" + outcome.skipped + ")");
 }
 
 }  // namespace orvex::platform

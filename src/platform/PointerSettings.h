@@ -23,6 +23,8 @@ struct PointerSettingsOutcome {
     bool speed = false;
     bool scrollLines = false;
     bool acceleration = false;
+    // Why a backend applied nothing ("no X display", ...), for the log; empty otherwise.
+    std::string skipped;
 };
 
 // One line saying what was asked for and what the desktop took, for the log.
@@ -37,5 +39,20 @@ class PointerSettings {
 
 // Every backend this desktop offers, combined; applies nothing where none is available.
 std::unique_ptr<PointerSettings> MakeDesktopPointerSettings();
+
+// Applies nothing and says why: for a program that must leave the desktop alone (the virtual
+// mouse's demo unless the user asks for the desktop's settings to follow it).
+class UnappliedPointerSettings final : public PointerSettings {
+  public:
+    explicit UnappliedPointerSettings(std::string why) : why_(std::move(why)) {}
+    PointerSettingsOutcome Apply(const PointerSettingsRequest&) override {
+        PointerSettingsOutcome outcome;
+        outcome.skipped = why_;
+        return outcome;
+    }
+
+  private:
+    std::string why_;
+};
 
 }  // namespace orvex::platform

@@ -21,10 +21,10 @@ class FixedOutcome : public PointerSettings {
 TEST(CompositePointerSettings, AppliesEveryBackendAndCountsASettingAppliedByAnyOfThem) {
     int calls = 0;
     std::vector<std::unique_ptr<PointerSettings>> backends;
-    backends.push_back(
-        std::make_unique<FixedOutcome>(PointerSettingsOutcome{true, true, false, true}, calls));
-    backends.push_back(
-        std::make_unique<FixedOutcome>(PointerSettingsOutcome{false, false, false, true}, calls));
+    backends.push_back(std::make_unique<FixedOutcome>(
+        PointerSettingsOutcome{true, true, false, true, "X11: no X display"}, calls));
+    backends.push_back(std::make_unique<FixedOutcome>(
+        PointerSettingsOutcome{false, false, false, true, "GNOME: no settings store"}, calls));
     CompositePointerSettings composite(std::move(backends));
 
     const PointerSettingsOutcome outcome = composite.Apply({});
@@ -34,6 +34,8 @@ TEST(CompositePointerSettings, AppliesEveryBackendAndCountsASettingAppliedByAnyO
     EXPECT_TRUE(outcome.speed);
     EXPECT_FALSE(outcome.scrollLines);
     EXPECT_TRUE(outcome.acceleration);
+    // Why each backend skipped reaches the log together.
+    EXPECT_EQ(outcome.skipped, "X11: no X display; GNOME: no settings store");
 }
 
 }  // namespace

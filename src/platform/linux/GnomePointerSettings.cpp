@@ -5,7 +5,6 @@
 #include <gio/gsettingsbackend.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 namespace orvex::platform {
@@ -34,11 +33,30 @@ SchemaPtr LookupSchema(const std::string& schemaId) {
     return SchemaPtr(g_settings_schema_source_lookup(source, schemaId.c_str(), TRUE));
 }
 
-bool SettingsAreKept() {
+// Why settings written now would not be kept; empty when they would. GSettings' memory backend
+// (where no settings store is installed) forgets them with the program; dconf writes through the
+// session bus and, without one, prints a warning at every write and keeps nothing.
+std::string WhySettingsAreNotKept() {
     GSettingsBackend* backend = g_settings_backend_get_default();
-    const bool kept = std::strcmp(G_OBJECT_TYPE_NAME(backend), "GMemorySettingsBackend") != 0;
+    const std::string type = G_OBJECT_TYPE_NAME(backend);
     g_object_unref(backend);
-    return kept;
+    if (type == "GMemorySettingsBackend") {
+        return "GNOME: no settings store";
+    }
+    if (type == "DConfSettingsBackend") {
+        GError* error = nullptr;
+        GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error);
+        if (bus == nullptr) {
+            std::string why = "GNOME: no session bus for dconf";
+            if (error != nullptr) {
+                why += std::string(": ") + error->message;
+                g_error_free(error);
+            }
+            return why;
+        }
+        g_object_unref(bus);
+    }
+    return {};
 }
 
 // Writes one key when the schema has it with the value's type and range; GSettings would
@@ -68,7 +86,12 @@ double GnomePointerSettings::SpeedFromPointerSpeed(int pointerSpeed) {
 PointerSettingsOutcome GnomePointerSettings::Apply(const PointerSettingsRequest& request) {
     PointerSettingsOutcome outcome;
     const SchemaPtr schema = LookupSchema(schemaId_);
-    if (!schema || !SettingsAreKept()) {
+    if (!schema) {
+        outcome.skipped = "GNOME: no schema " + schemaId_;
+        return outcome;
+    }
+    if (std::string why = WhySettingsAreNotKept(); !why.empty()) {
+        outcome.skipped = std::move(why);
         return outcome;
     }
     const SettingsPtr settings(g_settings_new_full(schema.get(), nullptr, nullptr));

@@ -14,8 +14,9 @@ class GnomePointerSettings : public PointerSettings {
 
     explicit GnomePointerSettings(std::string schemaId = kMouseSchema);
 
-    // Applies nothing when the schema is not installed or settings would not outlive the
-    // program (GSettings' memory backend, used where no settings store is installed).
+    // Applies nothing, and says why, when the schema is not installed or settings would not be
+    // kept: GSettings' memory backend (no settings store installed) or dconf without a session
+    // bus.
     PointerSettingsOutcome Apply(const PointerSettingsRequest& request) override;
 
     // GNOME's speed runs from -1 to 1 with 0 as the desktop's neutral; pointer speeds 2..20 have

@@ -29,6 +29,7 @@ PointerSettingsOutcome X11PointerSettings::Apply(const PointerSettingsRequest& r
     PointerSettingsOutcome outcome;
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
+        outcome.skipped = "X11: no X display";
         return outcome;
     }
     const Acceleration acceleration =

@@ -35,6 +35,8 @@ using namespace orvex;
 
 struct Options {
     bool simulate = false;
+    // With the virtual mouse, the desktop's pointer settings follow its profiles only when asked.
+    bool desktopSettings = false;
     QString stateFile;  // empty: a fresh virtual mouse in memory
 };
 
@@ -99,10 +101,17 @@ Options ParseOptions(const QCoreApplication& app) {
                        "orvexctl --simulate=STATE_FILE shares."),
         QStringLiteral("STATE_FILE"));
     parser.addOption(simulate);
+    const QCommandLineOption desktopSettings(
+        QStringLiteral("desktop-settings"),
+        QStringLiteral("With --simulate, let the virtual mouse's profiles change the desktop's "
+                       "pointer settings (double-click time, pointer speed, acceleration), as the "
+                       "real mouse's do."));
+    parser.addOption(desktopSettings);
     parser.process(WithSimulateValue(app.arguments()));
 
     Options options;
     options.simulate = parser.isSet(simulate);
+    options.desktopSettings = parser.isSet(desktopSettings);
     if (options.simulate && !parser.value(simulate).isEmpty()) {
         // The folder watch needs a full path; orvexctl may be run from another folder.
         options.stateFile = QFileInfo(parser.value(simulate)).absoluteFilePath();
@@ -138,8 +147,12 @@ int Run(const QApplication& app) {
     // The program's services, made once here and handed down; they outlive the windows.
     StreamLog log(stderr, DebugLogRequested());
     const std::unique_ptr<MouseBackend> backend = MakeBackend(options, log);
+    // Trying the program on its virtual mouse must not rewrite the user's desktop settings.
     const std::unique_ptr<platform::PointerSettings> pointer =
-        platform::MakeDesktopPointerSettings();
+        options.simulate && !options.desktopSettings
+            ? std::make_unique<platform::UnappliedPointerSettings>(
+                  "the virtual mouse changes the desktop only with --desktop-settings")
+            : platform::MakeDesktopPointerSettings();
     ui::KeyboardHookSlot keyboardHook(
         [windowSystem = QGuiApplication::platformName().toStdString()] {
             return platform::MakeDesktopKeyboardHook(windowSystem);

@@ -180,7 +180,7 @@ platform::PointerSettingsOutcome FakePointerSettings::Apply(
     if (whileApplying) {
         whileApplying();
     }
-    return {true, true, true, true};
+    return {true, true, true, true, {}};
 }
 
 void MainWindowTest::SetUp() {
