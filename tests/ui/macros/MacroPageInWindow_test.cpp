@@ -1,15 +1,15 @@
-// The macro page in the main window: a confirmed delete makes the mouse page store and show the
-// current profile again, so a button bound to the deleted macro falls back to its default at once.
+// The macro page in the main window beside the mouse page: macros made on the one are bound on
+// the other, and a confirmed delete gives the bound button of the current profile its default
+// function at once.
 #include <QTest>
 
-#include "core/buttons/ButtonFunction.h"
-#include "ui/app/MainWindowRig.h"
+#include "ui/buttons/MouseSettingsRig.h"
 #include "ui/layout/MacroSettingsLayout.h"
 #include "ui/macros/CMacroSettingsDlg.h"
 #include "ui/macros/CTavListBox.h"
-#include "ui/pages/ProgramPages.h"
+#include "ui/macros/IntRectQt.h"
 #include "ui/skin/CTavButton.h"
-#include "ui/skin/SkinImageSet.h"
+#include "ui/skin/CTavEdit.h"
 
 namespace orvex::ui::testing {
 namespace {
@@ -17,110 +17,50 @@ namespace {
 namespace mc = layout::macrosettings;
 
 constexpr std::size_t kButton4 = 3;
-constexpr std::uint8_t kRecordMacro = static_cast<std::uint8_t>(ButtonFunction::RecordMacro);
 
-// Stands in for the mouse page where it meets the macros: it shows the record's bindings and,
-// when it stores them, copies each bound macro out of the macro page's list, as the mouse page
-// does; a macro gone from the list turns its button back to the default.
-class BindingMousePage : public ProfilePage {
-  public:
-    BindingMousePage(const MacroList& macros, CallLog& calls, QWidget* parent)
-        : ProfilePage(parent), macros_(macros), calls_(calls) {}
-
-    void LoadFromProfile(const ProfileRecord& record) override {
-        calls_.push_back("Load mouse");
-        shown = record.buttons;
-    }
-    void SaveToProfile(ProfileRecord& record) override {
-        calls_.push_back("Save mouse");
-        for (ButtonBinding& binding : shown) {
-            if (binding.code == kRecordMacro) {
-                const std::optional<ProfileMacro> copy = macros_.CopyMacro(binding.param);
-                StoreBindingMacro(copy ? &*copy : nullptr, binding, record);
-            }
-        }
-        record.buttons = shown;
-    }
-
-    std::array<ButtonBinding, kButtonCount> shown{};
-
-  private:
-    const MacroList& macros_;
-    CallLog& calls_;
-};
-
-class MacroPageInWindowTest : public MainWindowTest {
+class MacroPageInWindowTest : public MouseSettingsTest {
   protected:
-    void MakeWindowWithTheMacroPage() {
-        static SkinImageSet skin(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-        SkinImageSet::SetInstanceForTests(&skin);
-        const std::filesystem::path root(configRoot.path().toStdString());
-        auto pages = [this, root](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
-            switch (which) {
-                case CTESKDlg::kMacroPage:
-                    macroPage = static_cast<CMacroSettingsDlg*>(
-                        MakeMacroSettingsPage(services.services, DataFolder() / "Macros", parent));
-                    return macroPage;
-                case CTESKDlg::kMousePage:
-                    mousePage = new BindingMousePage(*macroPage->macroList(), calls, parent);
-                    return mousePage;
-                default:
-                    return new FakeDataPage("other", calls, parent);
-            }
-        };
-        window = std::make_unique<CTESKDlg>(services.services, root, pages);
-        window->pollTimer().stop();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    CMacroSettingsDlg& macroPage() const {
+        return *dynamic_cast<CMacroSettingsDlg*>(window->profilePage(CTESKDlg::kMacroPage));
     }
 
-    // The macro folder the window starts with: "Fire" (16) and "Other" (17).
-    void WriteMacroFolder() const {
-        MacroList macros;
-        macros.SetMacroFolder(DataFolder() / "Macros");
-        macros.AddMacro(16, u"Fire").AddEvent(kKeyEventType, 'F', 0, 0, InsertMode::Append);
-        macros.AddMacro(17, u"Other");
-        ASSERT_TRUE(macros.SaveMacroList().ok);
+    void CreateMacro(const QString& name) const {
+        window->SelectPage(CTESKDlg::kMacroPage);
+        ClickControl(macroPage().button(mc::kNewMacroId));
+        CTavEdit* editor = macroPage().macroListBox()->nameEditor();
+        QTest::keyClicks(editor, name);
+        QTest::keyClick(editor, Qt::Key_Return);
     }
 
-    static ProfileRecord BoundToMacro16() {
-        ProfileRecord record = MakeDefaultProfile();
-        record.buttons[kButton4].code = kRecordMacro;
-        record.buttons[kButton4].param = 16;
-        record.buttonMacros[kButton4].name = u"Fire";
-        record.buttonMacros[kButton4].id = 16;
-        record.buttonMacros[kButton4].events = {{kKeyEventType, 'F', 0, 0}};
-        return record;
+    void SelectMacroRow(int row) const {
+        CTavListBox* list = macroPage().macroListBox();
+        QTest::mouseClick(list, Qt::LeftButton, {},
+                          ToQRect(list->rows().at(static_cast<std::size_t>(row)).rect).center());
     }
-
-    CMacroSettingsDlg* macroPage = nullptr;
-    BindingMousePage* mousePage = nullptr;
 };
 
 TEST_F(MacroPageInWindowTest, DeletingTheMacroOfButton4GivesItsDefaultBackAtOnce) {
-    WriteSlotFile(1, BoundToMacro16());
-    WriteSlotFile(2, BoundToMacro16());
-    WriteMacroFolder();
-    MakeWindowWithTheMacroPage();
-    ClickControl(window->slotButton(2));
-    ClickControl(window->slotButton(1));
-    window->SelectPage(CTESKDlg::kMacroPage);
+    MakeWindowWithMousePage(/*withMacroList=*/true);
+    CreateMacro(QStringLiteral("Fire"));
+    CreateMacro(QStringLiteral("Other"));
+    window->SelectPage(CTESKDlg::kMousePage);
+    for (const int slot : {2, 1}) {
+        window->SelectSlot(slot);
+        Choose(kButton4, 16);
+        ASSERT_EQ(ShownOn(kButton4), (Shown{QStringLiteral("Fire"), kRecordMacro, 16}));
+    }
 
-    // The delete is declined first: nothing happens.
-    QTest::mouseClick(macroPage->macroListBox(), Qt::LeftButton, {},
-                      QPoint(50, macroPage->macroListBox()->rows().front().rect.top + 9));
-    calls.clear();
+    window->SelectPage(CTESKDlg::kMacroPage);
+    SelectMacroRow(0);
     services.popups.QueueAnswers({2});
-    ClickControl(macroPage->button(mc::kDeleteId));
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(window->record(1).buttons[kButton4].code, kRecordMacro);
+    ClickControl(macroPage().button(mc::kDeleteId));
+    EXPECT_EQ(window->record(1).buttons[kButton4].code, kRecordMacro) << "declined: kept";
 
     services.popups.QueueAnswers({1});
-    ClickControl(macroPage->button(mc::kDeleteId));
-    EXPECT_EQ(calls, (CallLog{"Save mouse", "Load mouse"}));
+    ClickControl(macroPage().button(mc::kDeleteId));
     const ButtonBinding& button4 = window->record(1).buttons[kButton4];
     EXPECT_EQ(button4.code, button4.defaultCode) << "button 4 is back to its default at once";
-    EXPECT_EQ(mousePage->shown[kButton4].code, button4.defaultCode) << "and shows it";
+    EXPECT_EQ(ShownOn(kButton4).code, button4.defaultCode) << "and the mouse page shows it";
     // Another profile keeps its copy until its bindings are stored again.
     EXPECT_EQ(window->record(2).buttons[kButton4].code, kRecordMacro);
     EXPECT_EQ(window->record(2).buttonMacros[kButton4].name, u"Fire");
