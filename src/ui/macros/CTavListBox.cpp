@@ -7,6 +7,7 @@
 #include "core/macros/ListRows.h"
 #include "core/macros/MacroIds.h"
 #include "core/macros/UniqueMacroName.h"
+#include "ui/macros/InlineEditor.h"
 #include "ui/macros/IntRectQt.h"
 #include "ui/macros/ListScrollBar.h"
 #include "ui/skin/CTavEdit.h"
@@ -139,22 +140,16 @@ void CTavListBox::NewMacroAction() {
     }
     const int top = MakeRoomForNewRow();
     const int right = width() - kNewRowRightInset - (ScrollBarShown() ? scrollBar_->width() : 0);
-    nameEditor_->setGeometry(kNewRowLeft, top, right - kNewRowLeft, kListRowHeight);
-    nameEditor_->clear();
-    nameEditor_->show();
-    nameEditor_->raise();
-    nameEditor_->setFocus(Qt::OtherFocusReason);
+    OpenInlineEditor(*nameEditor_, QRect(kNewRowLeft, top, right - kNewRowLeft, kListRowHeight));
 }
 
 bool CTavListBox::CommitNameEditor() {
-    if (nameEditor_ == nullptr || nameEditor_->isHidden()) {
+    const std::optional<QString> name = CloseInlineEditor(nameEditor_);
+    if (!name) {
         return false;
     }
-    const QString name = nameEditor_->text();
-    nameEditor_->hide();
-    nameEditor_->clear();
-    if (!name.isEmpty()) {
-        AddRow(name);
+    if (!name->isEmpty()) {
+        AddRow(*name);
     } else {
         // Nothing was added; the rows that moved up to make room go back.
         LayOut();

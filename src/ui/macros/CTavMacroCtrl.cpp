@@ -7,6 +7,7 @@
 #include "core/macros/EventText.h"
 #include "core/macros/ListRows.h"
 #include "ui/macros/EventRowPainting.h"
+#include "ui/macros/InlineEditor.h"
 #include "ui/macros/ListScrollBar.h"
 #include "ui/macros/MacroRecordMenu.h"
 #include "ui/skin/CTavEdit.h"
@@ -198,27 +199,22 @@ void CTavMacroCtrl::OpenDelayEditor() {
         delayEditor_->SetFontHeight(kDelayEditorFontHeight);
     }
     const IntRect row = macro->events[*selected].rect;
-    delayEditor_->setGeometry(row.left + kDelayEditorLeft, row.top + 2,
-                              kDelayEditorRight - kDelayEditorLeft, row.bottom - row.top - 2);
-    delayEditor_->clear();
-    delayEditor_->show();
-    delayEditor_->raise();
-    delayEditor_->setFocus(Qt::OtherFocusReason);
+    OpenInlineEditor(*delayEditor_,
+                     QRect(row.left + kDelayEditorLeft, row.top + 2,
+                           kDelayEditorRight - kDelayEditorLeft, row.bottom - row.top - 2));
 }
 
 bool CTavMacroCtrl::CommitDelayEditor() {
-    if (delayEditor_ == nullptr || delayEditor_->isHidden()) {
+    const std::optional<QString> typed = CloseInlineEditor(delayEditor_);
+    if (!typed) {
         return false;
     }
-    const QString typed = delayEditor_->text();
-    if (!typed.isEmpty()) {
-        CMacro* macro = CurrentMacro();
-        if (const auto selected = macro != nullptr ? macro->FirstSelected() : std::nullopt) {
-            macro->events[*selected].delay = DelayFromText(typed.toStdU16String());
-        }
-        delayEditor_->clear();
+    // Nothing typed leaves the delay as it was.
+    CMacro* macro = CurrentMacro();
+    const auto selected = macro != nullptr ? macro->FirstSelected() : std::nullopt;
+    if (!typed->isEmpty() && selected) {
+        macro->events[*selected].delay = DelayFromText(typed->toStdU16String());
     }
-    delayEditor_->hide();
     update();
     return true;
 }
