@@ -36,7 +36,7 @@ void CTavListBox::SetBackgroundImage(const QImage& image) {
 }
 
 void CTavListBox::CreateScrollBar() {
-    scrollBar_ = CreateListScrollBar(this, FirstScrollPosition(VisibleListRows(height())));
+    scrollBar_ = CreateListScrollBar(this);
     scrollBar_->hide();
 }
 

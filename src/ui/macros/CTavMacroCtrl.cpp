@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "core/macros/EventText.h"
-#include "core/macros/ListRows.h"
 #include "ui/macros/EventRowPainting.h"
 #include "ui/macros/InlineEditor.h"
 #include "ui/macros/ListScrollBar.h"
@@ -50,7 +49,7 @@ void CTavMacroCtrl::SetBackgroundImage(const QImage& image) {
 }
 
 void CTavMacroCtrl::CreateScrollBar() {
-    scrollBar_ = CreateListScrollBar(this, FirstScrollPosition(VisibleListRows(height())));
+    scrollBar_ = CreateListScrollBar(this);
     scrollBar_->show();
 }
 

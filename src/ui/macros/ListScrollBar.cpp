@@ -1,5 +1,6 @@
 #include "ui/macros/ListScrollBar.h"
 
+#include "core/macros/ListRows.h"
 #include "ui/layout/ScrollBarLayout.h"
 #include "ui/skin/CTavScrollCtrl.h"
 #include "ui/skin/LayoutRectQt.h"
@@ -17,7 +18,7 @@ constexpr int kSecondArrowElement = 138;
 
 }  // namespace
 
-CTavScrollCtrl* CreateListScrollBar(QWidget* list, int firstPosition) {
+CTavScrollCtrl* CreateListScrollBar(QWidget* list) {
     namespace sb = layout::scrollbar;
     SkinImageSet& skin = SkinImageSet::Instance();
     skin.LoadSkinImages();
@@ -34,6 +35,7 @@ CTavScrollCtrl* CreateListScrollBar(QWidget* list, int firstPosition) {
                          part(kFirstArrowElement, SkinState::Hover, sb::kUpArrow),
                          part(kSecondArrowElement, SkinState::Normal, sb::kDownArrow),
                          part(kSecondArrowElement, SkinState::Hover, sb::kDownArrow));
+    const int firstPosition = FirstScrollPosition(VisibleListRows(list->height()));
     scrollBar->SetMinimum(firstPosition);
     scrollBar->SetMaximum(firstPosition);
     return scrollBar;
