@@ -60,14 +60,11 @@ void CTavMacroCtrl::BuildMenu() {
     menu_ = recordmenu::BuildRecordMenu(this, menuId_);
 }
 
-void CTavMacroCtrl::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // New macros lay their rows out in the list as it is now.
-    macros_.SetClientArea(IntRect{0, 0, width(), height()});
-}
-
 void CTavMacroCtrl::ShowMacro(int id, const QString& name) {
     CommitDelayEditor();
+    // A macro made here lays its rows out in the list as it is now (a hidden page's list has its
+    // size, but no resize event yet).
+    macros_.SetClientArea(IntRect{0, 0, width(), height()});
     macros_.ShowMacro(id, name.toStdU16String());
 }
 
