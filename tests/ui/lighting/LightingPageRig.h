@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/profiles/ProfileRecord.h"
+#include "ui/DefaultSkinSet.h"
 #include "ui/TestServices.h"
 #include "ui/lighting/CColorSettingsDlg.h"
 #include "ui/skin/SkinImageSet.h"
@@ -16,9 +17,6 @@ class CTavMouseStatic;
 }
 
 namespace orvex::ui::testing {
-
-// The default skin the build draws, which the program's own pages are cut from.
-SkinImageSet& DefaultSkinSet();
 
 // The lighting values of a record, the only ones the page reads and writes.
 struct LightingValues {

@@ -7,11 +7,6 @@
 
 namespace orvex::ui::testing {
 
-SkinImageSet& DefaultSkinSet() {
-    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-    return set;
-}
-
 void PrintTo(const LightingValues& values, std::ostream* os) {
     *os << std::hex << "{zones 0x" << values.zones << ", effect 0x" << values.effect << ", wheel 0x"
         << values.wheelColour << ", logo 0x" << values.logoColour << "}" << std::dec;

@@ -202,7 +202,7 @@ TEST_F(SensorPageTest, TheBoxCopiesXToYEitherWayAndLaysTheLabelsOutForTheMode) {
                 const QRect edge(0, 0, 4, piece->height());
                 EXPECT_EQ(
                     piece->grab(edge).toImage().convertToFormat(QImage::Format_RGB32),
-                    DefaultSkin()
+                    DefaultSkinSet()
                         .CropFamily(SkinFamily::Sensor, look.skin, edge.translated(piece->pos()))
                         .convertToFormat(QImage::Format_RGB32))
                     << "the boxes wear the mode's look";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/profiles/ProfileRecord.h"
+#include "ui/DefaultSkinSet.h"
 #include "ui/TestServices.h"
 #include "ui/sensor/CSensorDlg.h"
 #include "ui/skin/SkinImageSet.h"
@@ -43,7 +44,6 @@ std::vector<ProfileRecord> GenerateSensorProfiles(int count, std::uint32_t seed)
 class SensorPageTest : public ::testing::Test {
   protected:
     // The default skin the build draws: the page's pictures at their real rectangles.
-    static SkinImageSet& DefaultSkin();
 
     void SetUp() override;
     void TearDown() override;

@@ -55,13 +55,8 @@ std::vector<ProfileRecord> GenerateSensorProfiles(int count, std::uint32_t seed)
     return profiles;
 }
 
-SkinImageSet& SensorPageTest::DefaultSkin() {
-    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-    return set;
-}
-
 void SensorPageTest::SetUp() {
-    SkinImageSet::SetInstanceForTests(&DefaultSkin());
+    SkinImageSet::SetInstanceForTests(&DefaultSkinSet());
     page = std::make_unique<CSensorDlg>(services.services, nullptr);
     page->numberFieldTimer().stop();
     page->stepLabelTimer().stop();
