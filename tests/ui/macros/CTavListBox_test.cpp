@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include "ui/DefaultSkinSet.h"
 #include "ui/TestServices.h"
 #include "ui/macros/IntRectQt.h"
 #include "ui/skin/CTavEdit.h"
@@ -26,8 +27,7 @@ const Notification Deleting(int id) {
 class ListBoxTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        static SkinImageSet skin(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-        SkinImageSet::SetInstanceForTests(&skin);
+        SkinImageSet::SetInstanceForTests(&DefaultSkinSet());
         parent.resize(300, 260);
         list = new CTavListBox(&parent);
         list->setGeometry(20, 20, 200, 199);

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "MacroPageRig.h"
+#include "ui/DefaultSkinSet.h"
 #include "ui/layout/MacroSettingsLayout.h"
 #include "ui/macros/CTavListBox.h"
 #include "ui/macros/CTavMacroCtrl.h"
@@ -15,11 +16,6 @@
 namespace orvex::ui::testing {
 namespace {
 
-SkinImageSet& DefaultSkin() {
-    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-    return set;
-}
-
 void HandleHookEvents() {
     QCoreApplication::sendPostedEvents();
 }
@@ -28,7 +24,7 @@ void HandleHookEvents() {
 
 void MacroPageTest::SetUp() {
     ASSERT_TRUE(folder.isValid());
-    SkinImageSet::SetInstanceForTests(&DefaultSkin());
+    SkinImageSet::SetInstanceForTests(&DefaultSkinSet());
     MakePage();
 }
 
