@@ -3,7 +3,6 @@
 // with the slot file byte for byte.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTest>
 
 #include "core/buttons/VirtualKeys.h"
@@ -13,7 +12,7 @@
 #include "ui/layout/MainWindowLayout.h"
 #include "ui/layout/MouseSettingsLayout.h"
 #include "ui/layout/PopupLayout.h"
-#include "x11/ProgramUnderTest.h"
+#include "x11/FunctionMenusUnderTest.h"
 #include "x11/RunCommand.h"
 
 namespace orvex::testing {
@@ -23,63 +22,10 @@ namespace main = ui::layout::mainwindow;
 namespace ms = ui::layout::mousesettings;
 namespace popup = ui::layout::popup;
 
-constexpr int kFunctionMenuEntries = 9;
-constexpr int kScrollUpEntry = 4;
-constexpr int kSingleKeyEntry = 6;
-constexpr int kRecordMacroEntry = 7;
 constexpr int kMacroId = 16;
 
-struct ScreenRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
-ScreenRect Geometry(const QString& window) {
-    QProcess query;
-    query.start(QStringLiteral("xdotool"),
-                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    query.waitForFinished(5000);
-    ScreenRect rect;
-    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(u'\n')) {
-        const QString value = line.section(u'=', 1);
-        if (line.startsWith(QStringLiteral("X="))) {
-            rect.x = value.toInt();
-        } else if (line.startsWith(QStringLiteral("Y="))) {
-            rect.y = value.toInt();
-        } else if (line.startsWith(QStringLiteral("WIDTH="))) {
-            rect.width = value.toInt();
-        } else if (line.startsWith(QStringLiteral("HEIGHT="))) {
-            rect.height = value.toInt();
-        }
-    }
-    return rect;
-}
-
-QStringList MenuWindows() {
-    return ProgramUnderTest::VisibleWindows(QStringLiteral("^menu$"));
-}
-
-class MouseSettingsProgramTest : public ProgramUnderTest {
+class MouseSettingsProgramTest : public FunctionMenusUnderTest {
   protected:
-    static void MoveTo(int x, int y, bool click) {
-        std::vector<std::string> command{"xdotool", "mousemove", "--sync", std::to_string(x),
-                                         std::to_string(y)};
-        if (click) {
-            command.insert(command.end(), {"click", "1"});
-        }
-        ASSERT_EQ(RunCommand(command), 0);
-        Settle();
-    }
-
-    // A menu window's entries share its height evenly but for a 4-pixel margin above and below.
-    static void PointAtEntry(const QString& menu, int entryCount, int entry, bool click) {
-        const ScreenRect rect = Geometry(menu);
-        const int entryHeight = (rect.height - 8) / entryCount;
-        MoveTo(rect.x + 30, rect.y + 4 + entry * entryHeight + entryHeight / 2, click);
-    }
-
     // The macro folder as the macro page leaves it, before the program starts.
     void PutMacroIntoTheConfigFolder() const {
         MacroList macros;
@@ -88,33 +34,6 @@ class MouseSettingsProgramTest : public ProgramUnderTest {
         macro.AddEvent(0, 'R', 0, 0, InsertMode::Append);
         macro.AddEvent(0, 'R', 1, 30, InsertMode::Append);
         ASSERT_TRUE(macros.SaveMacroList().ok);
-    }
-
-    // Opens the function menu of `button`; the new menu window.
-    QString OpenFunctionMenu(std::size_t button) const {
-        ClickOnPage(ms::kFunctions[button]);
-        const QStringList menus = MenuWindows();
-        EXPECT_EQ(menus.size(), 1) << "the menu of button " << button;
-        return menus.value(0);
-    }
-
-    void ChooseEntry(std::size_t button, int entry) const {
-        const QString menu = OpenFunctionMenu(button);
-        ASSERT_FALSE(menu.isEmpty());
-        PointAtEntry(menu, kFunctionMenuEntries, entry, true);
-        ASSERT_TRUE(QTest::qWaitFor([] { return MenuWindows().isEmpty(); }, kStartMs));
-    }
-
-    void ChooseFirstMacro(std::size_t button) const {
-        const QString menu = OpenFunctionMenu(button);
-        ASSERT_FALSE(menu.isEmpty());
-        PointAtEntry(menu, kFunctionMenuEntries, kRecordMacroEntry, false);
-        ASSERT_TRUE(QTest::qWaitFor([] { return MenuWindows().size() == 2; }, kStartMs))
-            << "the macro list opens beside its entry";
-        QStringList menus = MenuWindows();
-        menus.removeAll(menu);
-        PointAtEntry(menus.front(), 1, 0, true);
-        ASSERT_TRUE(QTest::qWaitFor([] { return MenuWindows().isEmpty(); }, kStartMs));
     }
 
     // The key-capture pop-up: the program's one window the size of its face.

@@ -21,10 +21,21 @@ class ProgramUnderTest : public XvfbTest {
   public:
     static constexpr int kStartMs = 15000;
 
+    struct ScreenRect {
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+
     // The ids of the visible windows whose name (or with `field` "--classname", class) matches
     // `pattern`.
     static QStringList VisibleWindows(const QString& pattern,
                                       const QString& field = QStringLiteral("--name"));
+    // Where a window is on the screen.
+    static ScreenRect Geometry(const QString& window);
+    // The program's open menu windows.
+    static QStringList MenuWindows();
 
   protected:
     void SetUp() override;
@@ -45,6 +56,12 @@ class ProgramUnderTest : public XvfbTest {
     // A left click at the centre of a rectangle of the main window or of the page area.
     void ClickInWindow(const ui::layout::LayoutRect& rect) const;
     void ClickOnPage(const ui::layout::LayoutRect& rectOnPage) const;
+    // Moves the pointer to a point of the screen, and clicks there when asked.
+    static void MoveTo(int x, int y, bool click);
+    // Points at (and clicks) entry `entry` of an open menu window of `entryCount` entries.
+    static void PointAtEntry(const QString& menu, int entryCount, int entry, bool click);
+    // Gives a window (an X id) the keyboard focus.
+    static void FocusWindow(const std::string& window);
     // Keys typed into the focused window, by xdotool key names ("a", "Return", "ctrl+c").
     static void TypeKeys(const QStringList& keys);
     // Lets the program handle what was sent to it: waits until a round trip through its event
@@ -68,6 +85,10 @@ class ProgramUnderTest : public XvfbTest {
 
     QTemporaryDir folder_;
     QProcess program_;
+
+  private:
+    // Takes the pointer away from the screen point (x, y), wherever it is.
+    static void StepOffThePointer(int x, int y);
 };
 
 }  // namespace orvex::testing

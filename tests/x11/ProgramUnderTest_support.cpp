@@ -69,6 +69,31 @@ QStringList ProgramUnderTest::VisibleWindows(const QString& pattern, const QStri
     return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+ProgramUnderTest::ScreenRect ProgramUnderTest::Geometry(const QString& window) {
+    QProcess query;
+    query.start(QStringLiteral("xdotool"),
+                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    query.waitForFinished(5000);
+    ScreenRect rect;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(u'\n')) {
+        const QString value = line.section(u'=', 1);
+        if (line.startsWith(QStringLiteral("X="))) {
+            rect.x = value.toInt();
+        } else if (line.startsWith(QStringLiteral("Y="))) {
+            rect.y = value.toInt();
+        } else if (line.startsWith(QStringLiteral("WIDTH="))) {
+            rect.width = value.toInt();
+        } else if (line.startsWith(QStringLiteral("HEIGHT="))) {
+            rect.height = value.toInt();
+        }
+    }
+    return rect;
+}
+
+QStringList ProgramUnderTest::MenuWindows() {
+    return VisibleWindows(QStringLiteral("^menu$"));
+}
+
 bool ProgramUnderTest::WindowShown() {
     return !VisibleWindows(kWindowTitle).isEmpty();
 }
@@ -80,6 +105,7 @@ std::string ProgramUnderTest::MainWindowId() {
 }
 
 void ProgramUnderTest::ClickInWindow(QPoint point) const {
+    StepOffThePointer(0, 0);
     ASSERT_EQ(RunCommand({"xdotool", "mousemove", "--sync", "--window", MainWindowId(),
                           std::to_string(point.x()), std::to_string(point.y()), "click", "1"}),
               0);
@@ -94,6 +120,37 @@ void ProgramUnderTest::ClickOnPage(const ui::layout::LayoutRect& rectOnPage) con
     namespace main = ui::layout::mainwindow;
     ClickInWindow(QPoint(main::kPageOrigin.x + rectOnPage.left + rectOnPage.width / 2,
                          main::kPageOrigin.y + rectOnPage.top + rectOnPage.height / 2));
+}
+
+void ProgramUnderTest::StepOffThePointer(int x, int y) {
+    // "mousemove --sync" waits for the pointer to move and never returns when it is already at
+    // the point (two clicks at one place, or a test starting where the last one clicked): it is
+    // first taken to a corner that is not the point.
+    const std::string corner = x == 0 && y == 0 ? "1" : "0";
+    ASSERT_EQ(RunCommand({"xdotool", "mousemove", corner, corner}), 0);
+}
+
+void ProgramUnderTest::MoveTo(int x, int y, bool click) {
+    StepOffThePointer(x, y);
+    std::vector<std::string> command{"xdotool", "mousemove", "--sync", std::to_string(x),
+                                     std::to_string(y)};
+    if (click) {
+        command.insert(command.end(), {"click", "1"});
+    }
+    ASSERT_EQ(RunCommand(command), 0);
+    Settle();
+}
+
+void ProgramUnderTest::PointAtEntry(const QString& menu, int entryCount, int entry, bool click) {
+    // A menu window's entries share its height evenly but for a 4-pixel margin above and below.
+    const ScreenRect rect = Geometry(menu);
+    const int entryHeight = (rect.height - 8) / entryCount;
+    MoveTo(rect.x + 30, rect.y + 4 + entry * entryHeight + entryHeight / 2, click);
+}
+
+void ProgramUnderTest::FocusWindow(const std::string& window) {
+    ASSERT_EQ(RunCommand({"xdotool", "windowfocus", "--sync", window}), 0);
+    Settle();
 }
 
 void ProgramUnderTest::TypeKeys(const QStringList& keys) {

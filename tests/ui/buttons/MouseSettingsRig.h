@@ -32,7 +32,7 @@ struct Shown {
 };
 void PrintTo(const Shown& shown, std::ostream* out);
 
-// The main window with the program's mouse page (and, when asked, the macro page's placeholder
+// The main window with the program's mouse page (and, when asked, the macro page
 // with its macro list), driven with real clicks.
 class MouseSettingsTest : public MainWindowTest {
   protected:

@@ -2,7 +2,8 @@
 #include <ostream>
 
 #include "MouseSettingsRig.h"
-#include "ui/macros/MacroPlaceholderPage.h"
+#include "ui/macros/CMacroSettingsDlg.h"
+#include "ui/macros/CTavMacroCtrl.h"
 #include "ui/skin/CTavComboButton.h"
 #include "ui/skin/PopupMenu.h"
 
@@ -33,7 +34,9 @@ CMouseSettingsDlg& MouseSettingsTest::mousePage() const {
 }
 
 MacroList& MouseSettingsTest::macroList() const {
-    return dynamic_cast<MacroPlaceholderPage*>(window->profilePage(CTESKDlg::kMacroPage))->macros();
+    return dynamic_cast<CMacroSettingsDlg*>(window->profilePage(CTESKDlg::kMacroPage))
+        ->eventList()
+        ->macros();
 }
 
 ProfileMacro MouseSettingsTest::AddMacro(std::int32_t id, const std::u16string& name,
