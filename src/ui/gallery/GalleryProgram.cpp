@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include "core/buttons/ButtonFunction.h"
+#include "core/macros/CMacroEvent.h"
+#include "core/macros/MacroList.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/profiles/ProfileRecord.h"
 #include "core/profiles/ProfileSlots.h"
@@ -40,6 +42,18 @@ void WriteTypicalSlots(const std::filesystem::path& configRoot) {
     disabled.name = u"Profile5";
     disabled.enabled = 0;
     static_cast<void>(SaveProfile(disabled, SlotProfilePath(*folder, 5)));
+
+    // Two macros, the second shown at start: "ab" typed with the delays between the keys.
+    MacroList macros;
+    macros.SetMacroFolder(MacroFolderPath(*folder));
+    macros.AddMacro(16, u"Rapid Fire")
+        .AddEvent(kMouseButtonEventType, 1, kEventPress, 30, InsertMode::Append);
+    CMacro& typed = macros.AddMacro(17, u"Greeting");
+    for (const std::int16_t key : {std::int16_t{'A'}, std::int16_t{'B'}}) {
+        typed.AddEvent(kKeyEventType, key, kEventPress, 120, InsertMode::Append);
+        typed.AddEvent(kKeyEventType, key, kEventRelease, 80, InsertMode::Append);
+    }
+    static_cast<void>(macros.SaveMacroList());
 }
 
 // The window with the shown pop-ups drawn where they are on the screen.
