@@ -36,3 +36,27 @@ function(orvex_executable name)
     target_compile_options(${name} PRIVATE ${ORVEX_WARNINGS})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS})
 endfunction()
+
+# Hardened like Debian's own packages (dpkg-buildflags): checked libc calls, a stack protector and
+# a relocation table bound at start and then read-only. Fortification needs the optimiser; the
+# sanitizer and fuzz builds bring their own checks.
+if(NOT ORVEX_SANITIZE AND NOT ORVEX_FUZZ)
+    add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>
+        -fstack-protector-strong)
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+endif()
+
+# orvex_draw_at_build_time(TARGET TOOL OUT_DIR WHAT): a target of `all` that runs the build-time
+# drawing tool TOOL on OUT_DIR (Qt without a display) whenever the tool has changed.
+function(orvex_draw_at_build_time target tool out_dir what)
+    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${target}.stamp")
+    add_custom_command(
+        OUTPUT "${stamp}"
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${tool}>
+                "${out_dir}"
+        COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
+        DEPENDS ${tool}
+        COMMENT "Drawing ${what} into ${out_dir}"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${stamp}")
+endfunction()

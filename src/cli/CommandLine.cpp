@@ -2,32 +2,20 @@
 
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
-#include <functional>
 #include <iostream>
-#include <optional>
 
+#include "cli/CommandLineParts.h"
 #include "cli/DeviceCommandsCli.h"
-#include "cli/DeviceSession.h"
+#include "cli/DoctorCli.h"
 #include "cli/ExitCode.h"
 #include "cli/MacroCommandsCli.h"
 #include "cli/MonitorCli.h"
-#include "cli/ProfileCommandsCli.h"
 #include "cli/SimCommandsCli.h"
-#include "core/log/Log.h"
 #include "core/profiles/ConfigFolders.h"
+#include "orvex/BuildInfo.h"
 
 namespace orvex::cli {
 namespace {
-
-constexpr const char* kInMemoryMouse = "@memory";
-
-struct GlobalOptions {
-    std::string simulate;  // empty: the real mouse; kInMemoryMouse: a fresh virtual one
-    std::string configDir;
-    bool verbose = false;
-    Log* log = nullptr;  // set once the command line is parsed
-};
 
 DeviceTarget TargetOf(const GlobalOptions& options) {
     if (options.simulate.empty()) {
@@ -38,6 +26,8 @@ DeviceTarget TargetOf(const GlobalOptions& options) {
     }
     return {DeviceTarget::Kind::VirtualMouse, std::filesystem::path(options.simulate)};
 }
+
+}  // namespace
 
 std::filesystem::path ProgramFolder(const GlobalOptions& options) {
     if (!options.configDir.empty()) {
@@ -57,8 +47,6 @@ std::ostream* TerminalOrNull(std::ostream& stream, int fd) {
     return ::isatty(fd) ? &stream : nullptr;
 }
 
-// Runs a device command in a session and saves the virtual mouse afterwards, whether the command
-// succeeded or not: a consumed one-shot fault or a half-done upload is part of the mouse's state.
 void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSession&)>& work) {
     DeviceSession session(TargetOf(options), *options.log);
     try {
@@ -74,6 +62,12 @@ void WithDevice(const GlobalOptions& options, const std::function<void(DeviceSes
     session.Finish();
 }
 
+void AddJsonFlag(CLI::App& command, Arguments& args) {
+    command.add_flag("--json", args.json, "print the result as one JSON object");
+}
+
+namespace {
+
 sim::VirtualMouse& RequireVirtualMouse(DeviceSession& session, const GlobalOptions& options) {
     if (!session.virtualMouse() || options.simulate == kInMemoryMouse) {
         throw CliError(ExitCode::UsageOrInput, "sim commands need --simulate=STATE_FILE");
@@ -81,42 +75,26 @@ sim::VirtualMouse& RequireVirtualMouse(DeviceSession& session, const GlobalOptio
     return *session.virtualMouse();
 }
 
-// Everything the parser fills in, and the command it chose.
-struct Arguments {
-    GlobalOptions global;
-    std::optional<int> activeNumber;
-    int applyActive = 1;
-    int liftDistance = 0;
-    bool noWait = false;
-    std::string file;
-    std::string jsonFile;
-    std::string outFile;
-    ImageOptions image;
-    std::string macroNameOrId;
-    int simImage = 1;
-    std::string simWhat;
-    long long simValue = 0;
-    int monitorCount = 0;
-    double monitorSeconds = 0;
-    std::function<void()> run;
-};
-
 void AddDeviceCommands(CLI::App& app, Arguments& args) {
-    app.add_subcommand("info", "show the firmware version and the active profile")->callback([&] {
+    auto* info = app.add_subcommand("info", "show the firmware version and the active profile");
+    AddJsonFlag(*info, args);
+    info->callback([&] {
         args.run = [&] {
-            WithDevice(args.global, [&](DeviceSession& s) { PrintInfo(s.link(), std::cout); });
+            WithDevice(args.global,
+                       [&](DeviceSession& s) { PrintInfo(s.link(), args.format(), std::cout); });
         };
     });
 
     auto* active = app.add_subcommand("active", "show the active profile, or make N (1-5) active");
     active->add_option("N", args.activeNumber, "profile number 1-5")->check(CLI::Range(1, 5));
+    AddJsonFlag(*active, args);
     active->callback([&] {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
                 if (args.activeNumber) {
-                    MakeProfileActive(s.link(), *args.activeNumber);
+                    SwitchActiveProfile(s.link(), *args.activeNumber, args.format(), std::cout);
                 } else {
-                    PrintActiveProfile(s.link(), std::cout);
+                    PrintActiveProfile(s.link(), args.format(), std::cout);
                 }
             });
         };
@@ -125,11 +103,12 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
     auto* apply = app.add_subcommand("apply", "upload the five slot profiles to the mouse");
     apply->add_option("--active", args.applyActive, "slot to make active afterwards (1-5)")
         ->check(CLI::Range(1, 5));
+    AddJsonFlag(*apply, args);
     apply->callback([&] {
         args.run = [&] {
             const std::filesystem::path folder = ProgramFolder(args.global);
             WithDevice(args.global, [&](DeviceSession& s) {
-                ApplySlotProfiles(s.link(), folder, args.applyActive, std::cout,
+                ApplySlotProfiles(s.link(), folder, args.applyActive, args.format(), std::cout,
                                   TerminalOrNull(std::cerr, STDERR_FILENO), s.log());
             });
         };
@@ -142,11 +121,12 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
         auto* sub = lod->add_subcommand(action, save ? "save lift-off distance N in the mouse"
                                                      : "try lift-off distance N without saving it");
         sub->add_option("N", args.liftDistance, "lift-off distance; clamped to 6-31")->required();
+        AddJsonFlag(*sub, args);
         sub->callback([&, save] {
             args.run = [&, save] {
                 WithDevice(args.global, [&](DeviceSession& s) {
-                    save ? SaveLift(s.link(), args.liftDistance, std::cout)
-                         : TestLift(s.link(), args.liftDistance, std::cout);
+                    ChangeLift(s.link(), save ? LiftAction::Save : LiftAction::Test,
+                               args.liftDistance, args.format(), std::cout);
                 });
             };
         });
@@ -154,11 +134,14 @@ void AddDeviceCommands(CLI::App& app, Arguments& args) {
 
     auto* surface = app.add_subcommand("surface", "analyse the surface under the mouse");
     surface->add_flag("--no-wait", args.noWait, "skip the 10-second countdown");
+    AddJsonFlag(*surface, args);
     surface->callback([&] {
         args.run = [&] {
             WithDevice(args.global, [&](DeviceSession& s) {
-                AnalyseSurface(s.link(), {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO)},
-                               std::cout, s.log());
+                AnalyseSurface(
+                    s.link(),
+                    {!args.noWait, TerminalOrNull(std::cerr, STDERR_FILENO), args.format()},
+                    std::cout, s.log());
             });
         };
     });
@@ -180,44 +163,41 @@ void AddMonitorCommand(CLI::App& app, Arguments& args) {
     });
 }
 
-void AddProfileCommands(CLI::App& app, Arguments& args) {
-    auto* profile = app.add_subcommand("profile", "read and write profile files");
-    profile->require_subcommand(1);
-
-    auto* show = profile->add_subcommand("show", "summarise a profile file");
-    show->add_option("FILE", args.file, "the profile file")->required();
-    show->callback([&] { args.run = [&] { ShowProfile(args.file, std::cout); }; });
-
-    auto* toJson = profile->add_subcommand("to-json", "print a profile file as JSON");
-    toJson->add_option("FILE", args.file, "the profile file")->required();
-    toJson->callback([&] { args.run = [&] { PrintProfileJson(args.file, std::cout); }; });
-
-    auto* fromJson = profile->add_subcommand("from-json", "write a profile file from a JSON file");
-    fromJson->add_option("JSON_FILE", args.jsonFile, "the JSON file to read")->required();
-    fromJson->add_option("OUT_FILE", args.outFile, "the profile file to write")->required();
-    fromJson->callback(
-        [&] { args.run = [&] { WriteProfileFromJson(args.jsonFile, args.outFile); }; });
-
-    auto* image = app.add_subcommand("image", "write the device image of a profile file");
-    image->add_option("FILE", args.file, "the profile file")->required();
-    image->add_option("--slot", args.image.slot, "profile number 1-5 the image is for")
-        ->check(CLI::Range(1, 5));
-    image->add_flag("--hex", args.image.hex, "print as hex instead of raw bytes");
-    image->callback(
-        [&] { args.run = [&] { WriteDeviceImage(args.file, args.image, std::cout); }; });
-}
-
 void AddMacroCommands(CLI::App& app, Arguments& args) {
     auto* macro = app.add_subcommand("macro", "read the macro folder");
     macro->require_subcommand(1);
-    macro->add_subcommand("list", "list the macros")->callback([&] {
-        args.run = [&] { ListMacros(MacroFolderPath(ProgramFolder(args.global)), std::cout); };
+    auto* list = macro->add_subcommand("list", "list the macros");
+    AddJsonFlag(*list, args);
+    list->callback([&] {
+        args.run = [&] {
+            ListMacros(MacroFolderPath(ProgramFolder(args.global)), args.format(), std::cout);
+        };
     });
     auto* show = macro->add_subcommand("show", "show one macro's events");
     show->add_option("NAME_OR_ID", args.macroNameOrId, "the macro's name or id")->required();
+    AddJsonFlag(*show, args);
     show->callback([&] {
         args.run = [&] {
-            ShowMacro(MacroFolderPath(ProgramFolder(args.global)), args.macroNameOrId, std::cout);
+            ShowMacro(MacroFolderPath(ProgramFolder(args.global)), args.macroNameOrId,
+                      args.format(), std::cout);
+        };
+    });
+}
+
+void AddDoctorCommand(CLI::App& app, Arguments& args) {
+    auto* doctor = app.add_subcommand(
+        "doctor", "check why the mouse is or is not usable, one line per check with what to do");
+    doctor->add_option(
+        "--root", args.doctorRoot,
+        "look for sys/, dev/, run/, etc/ and lib/ below this folder (tests, chroots)");
+    AddJsonFlag(*doctor, args);
+    doctor->callback([&] {
+        args.run = [&] {
+            const DoctorReport report = RunDoctor(RealDoctorSystem(args.doctorRoot));
+            PrintDoctorReport(report, args.format(), std::cout);
+            if (report.ExitCode() != 0) {
+                throw CliError(static_cast<ExitCode>(report.ExitCode()), "");
+            }
         };
     });
 }
@@ -265,12 +245,14 @@ int RunOrvexctl(int argc, char** argv) {
                    "the program folder holding Profiles/ and Macros/");
     app.add_flag("--verbose", args.global.verbose,
                  "log every exchange with the mouse to stderr (as ORVEX_DEBUG=1 does)");
+    app.set_version_flag("--version", std::string("orvexctl ") + kReleaseVersion);
     app.require_subcommand(1);
 
     AddDeviceCommands(app, args);
     AddMonitorCommand(app, args);
     AddProfileCommands(app, args);
     AddMacroCommands(app, args);
+    AddDoctorCommand(app, args);
     AddSimCommands(app, args);
 
     try {
@@ -288,7 +270,10 @@ int RunOrvexctl(int argc, char** argv) {
         }
         return static_cast<int>(ExitCode::Success);
     } catch (const CliError& e) {
-        std::cerr << e.what() << '\n';
+        // A command that reported its own outcome (doctor) ends with its code alone.
+        if (*e.what() != '\0') {
+            std::cerr << e.what() << '\n';
+        }
         return static_cast<int>(e.code());
     } catch (const std::exception& e) {
         std::cerr << "orvexctl: " << e.what() << '\n';

@@ -29,20 +29,31 @@ void RequireMouse(DeviceLink& link) {
     }
 }
 
-void PrintInfo(DeviceLink& link, std::ostream& out) {
+void PrintInfo(DeviceLink& link, OutputFormat format, std::ostream& out) {
     RequireMouse(link);
     const auto firmware = ReadFirmwareVersion(link);
     RequireDone(firmware.result, "reading the firmware version failed");
     const auto active = ReadActiveProfile(link);
     RequireDone(active.result, "reading the active profile failed");
-    out << "firmware: " << FormatFirmwareVersion(firmware.value) << '\n'
-        << "active profile: " << active.value + 1 << '\n';
+    const std::string version = FormatFirmwareVersion(firmware.value);
+    const int activeNumber = active.value + 1;
+    if (format == OutputFormat::Json) {
+        PrintJson(out, {{"firmware", version},
+                        {"firmwareWord", firmware.value},
+                        {"activeProfile", activeNumber}});
+        return;
+    }
+    out << "firmware: " << version << '\n' << "active profile: " << activeNumber << '\n';
 }
 
-void PrintActiveProfile(DeviceLink& link, std::ostream& out) {
+void PrintActiveProfile(DeviceLink& link, OutputFormat format, std::ostream& out) {
     RequireMouse(link);
     const auto active = ReadActiveProfile(link);
     RequireDone(active.result, "reading the active profile failed");
+    if (format == OutputFormat::Json) {
+        PrintJson(out, {{"activeProfile", active.value + 1}});
+        return;
+    }
     out << active.value + 1 << '\n';
 }
 
@@ -53,18 +64,29 @@ void MakeProfileActive(DeviceLink& link, int profileNumber) {
                 "making profile " + std::to_string(profileNumber) + " active failed");
 }
 
-void TestLift(DeviceLink& link, int distance, std::ostream& out) {
-    RequireMouse(link);
-    const std::uint8_t clamped = ClampLiftDistance(distance);
-    RequireDone(TestLiftDistance(link, clamped), "Test_LOD failed.");
-    out << "lift distance " << int{clamped} << " tested\n";
+void SwitchActiveProfile(DeviceLink& link, int profileNumber, OutputFormat format,
+                         std::ostream& out) {
+    MakeProfileActive(link, profileNumber);
+    if (format == OutputFormat::Json) {
+        PrintJson(out, {{"activeProfile", profileNumber}});
+    }
 }
 
-void SaveLift(DeviceLink& link, int distance, std::ostream& out) {
+void ChangeLift(DeviceLink& link, LiftAction action, int distance, OutputFormat format,
+                std::ostream& out) {
     RequireMouse(link);
     const std::uint8_t clamped = ClampLiftDistance(distance);
-    RequireDone(SaveLiftDistance(link, clamped), "Save_LOD failed.");
-    out << "lift distance " << int{clamped} << " saved\n";
+    const bool save = action == LiftAction::Save;
+    if (save) {
+        RequireDone(SaveLiftDistance(link, clamped), "Save_LOD failed.");
+    } else {
+        RequireDone(TestLiftDistance(link, clamped), "Test_LOD failed.");
+    }
+    if (format == OutputFormat::Json) {
+        PrintJson(out, {{"liftDistance", clamped}, {"saved", save}});
+        return;
+    }
+    out << "lift distance " << int{clamped} << (save ? " saved\n" : " tested\n");
 }
 
 void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostream& out, Log& log) {
@@ -89,6 +111,10 @@ void AnalyseSurface(DeviceLink& link, const SurfaceOptions& options, std::ostrea
     }
     const auto quality = ReadSurfaceQuality(link);
     RequireDone(quality.result, "reading the surface quality failed");
+    if (options.format == OutputFormat::Json) {
+        PrintJson(out, {{"quality", quality.value}, {"level", SurfaceQualityLevel(quality.value)}});
+        return;
+    }
     out << "quality: " << int{quality.value} << '\n'
         << "level: " << SurfaceQualityLevel(quality.value) << '\n';
 }

@@ -67,8 +67,8 @@ std::string DeviceSession::OpenProblemHint() const {
     if (!hidraw_ || hidraw_->LastOpenError() != HidError::AccessDenied) {
         return {};
     }
-    return "the mouse is plugged in but its hidraw node is not accessible to you; install "
-           "udev/70-orvex-sk.rules and replug it (see README, Troubleshooting)";
+    return "the mouse is plugged in but its hidraw node is not accessible to you; "
+           "orvexctl doctor says why and what to do";
 }
 
 void DeviceSession::Finish() {

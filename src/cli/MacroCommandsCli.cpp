@@ -11,11 +11,15 @@
 namespace orvex::cli {
 namespace {
 
-void LoadInto(MacroList& list, const std::filesystem::path& macroFolder, std::ostream& warnings) {
+// Loads the folder; returns how many macro files could not be read (and were skipped).
+std::size_t LoadInto(MacroList& list, const std::filesystem::path& macroFolder) {
     list.SetMacroFolder(macroFolder);
-    const std::size_t skipped = list.LoadMacroList();
+    return list.LoadMacroList();
+}
+
+void TellSkipped(std::size_t skipped, std::ostream& out) {
     if (skipped > 0) {
-        warnings << skipped << " macro file(s) could not be read and were skipped\n";
+        out << skipped << " macro file(s) could not be read and were skipped\n";
     }
 }
 
@@ -45,7 +49,8 @@ const CMacro* FindByIdOrName(const MacroList& list, const std::string& nameOrId)
     return nullptr;
 }
 
-std::string EventLine(const CEventItem& event) {
+// What the macro page shows for an event: a mouse event's name, or a key's name with its direction.
+std::string EventName(const CEventItem& event) {
     const EventRowText row = EventText(event.code, event.release);
     std::string text = ToUtf8(row.text);
     if (!row.isMouseEvent) {
@@ -54,14 +59,33 @@ std::string EventLine(const CEventItem& event) {
         }
         text += event.release ? " (up)" : " (down)";
     }
-    return ToUtf8(DelayText(event.delay)) + "  " + text;
+    return text;
+}
+
+nlohmann::ordered_json EventJson(const CEventItem& event) {
+    return {{"type", event.type},
+            {"code", event.code},
+            {"release", event.release != kEventPress},
+            {"delay", event.delay},
+            {"text", EventName(event)}};
 }
 
 }  // namespace
 
-void ListMacros(const std::filesystem::path& macroFolder, std::ostream& out) {
+void ListMacros(const std::filesystem::path& macroFolder, OutputFormat format, std::ostream& out) {
     MacroList list;
-    LoadInto(list, macroFolder, out);
+    const std::size_t skipped = LoadInto(list, macroFolder);
+    if (format == OutputFormat::Json) {
+        nlohmann::ordered_json macros = nlohmann::ordered_json::array();
+        for (const auto& macro : list.Macros()) {
+            macros.push_back({{"id", macro->id},
+                              {"name", ToUtf8(macro->name)},
+                              {"eventCount", macro->events.size()}});
+        }
+        PrintJson(out, {{"macros", macros}, {"unreadableFiles", skipped}});
+        return;
+    }
+    TellSkipped(skipped, out);
     for (const auto& macro : list.Macros()) {
         out << macro->id << '\t' << ToUtf8(macro->name) << '\t' << macro->events.size()
             << " events\n";
@@ -69,17 +93,26 @@ void ListMacros(const std::filesystem::path& macroFolder, std::ostream& out) {
 }
 
 void ShowMacro(const std::filesystem::path& macroFolder, const std::string& nameOrId,
-               std::ostream& out) {
+               OutputFormat format, std::ostream& out) {
     MacroList list;
-    LoadInto(list, macroFolder, out);
+    const std::size_t skipped = LoadInto(list, macroFolder);
     const CMacro* macro = FindByIdOrName(list, nameOrId);
     if (!macro) {
         throw CliError(ExitCode::UsageOrInput,
                        "no macro '" + nameOrId + "' in " + macroFolder.string());
     }
+    if (format == OutputFormat::Json) {
+        nlohmann::ordered_json events = nlohmann::ordered_json::array();
+        for (const CEventItem& event : macro->events) {
+            events.push_back(EventJson(event));
+        }
+        PrintJson(out, {{"id", macro->id}, {"name", ToUtf8(macro->name)}, {"events", events}});
+        return;
+    }
+    TellSkipped(skipped, out);
     out << "id: " << macro->id << "\nname: " << ToUtf8(macro->name) << '\n';
     for (const CEventItem& event : macro->events) {
-        out << "  " << EventLine(event) << '\n';
+        out << "  " << ToUtf8(DelayText(event.delay)) << "  " << EventName(event) << '\n';
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iomanip>
+#include <optional>
 #include <sstream>
 
 #include "cli/DeviceCommandsCli.h"
@@ -46,52 +47,65 @@ void CheckSlotNumber(int slot) {
     }
 }
 
-const char* UploadOutcome(DeviceResult result) {
+// An upload's result in one word, as the JSON gives it.
+const char* UploadOutcomeKey(DeviceResult result) {
     switch (result) {
         case DeviceResult::Done:
             return "done";
         case DeviceResult::Refused:
-            return "refused (too many macro events)";
+            return "refused";
         case DeviceResult::Failed:
             return "failed";
     }
     return "failed";
 }
 
+std::string UploadOutcome(DeviceResult result) {
+    return std::string(UploadOutcomeKey(result)) +
+           (result == DeviceResult::Refused ? " (too many macro events)" : "");
+}
+
+// The JSON form of how a slot file loaded.
+const char* LoadStatusKey(ProfileLoadStatus status) {
+    switch (status) {
+        case ProfileLoadStatus::Loaded:
+            return "loaded";
+        case ProfileLoadStatus::Missing:
+            return "missing";
+        case ProfileLoadStatus::Unreadable:
+            return "unreadable";
+        case ProfileLoadStatus::NotAProfile:
+            return "notAProfile";
+        case ProfileLoadStatus::Damaged:
+            return "damaged";
+    }
+    return "unreadable";
+}
+
 }  // namespace
 
-ProfileRecord LoadProfileFile(const std::filesystem::path& path) {
-    ProfileRecord record = MakeDefaultProfile();
-    const ProfileLoadStatus status = LoadProfile(path, record);
-    if (status != ProfileLoadStatus::Loaded) {
-        throw CliError(ExitCode::UsageOrInput,
-                       path.string() + ": " + ProfileLoadStatusName(status));
-    }
-    return record;
+void ShowProfile(const ProfileArgument& profile, std::ostream& out) {
+    PrintProfileSummary(LoadProfileArgument(profile), out);
 }
 
-void ShowProfile(const std::filesystem::path& path, std::ostream& out) {
-    PrintProfileSummary(LoadProfileFile(path), out);
+void PrintProfileJson(const ProfileArgument& profile, std::ostream& out) {
+    PrintJson(out, ProfileToJson(LoadProfileArgument(profile)));
 }
 
-void PrintProfileJson(const std::filesystem::path& path, std::ostream& out) {
-    out << ProfileToJson(LoadProfileFile(path)).dump(2) << '\n';
-}
-
-void WriteProfileFromJson(const std::filesystem::path& jsonPath,
-                          const std::filesystem::path& outPath) {
+void WriteProfileFromJson(const std::filesystem::path& jsonPath, const ProfileArgument& target) {
     const ProfileRecord record = ProfileFromJson(ReadJsonFile(jsonPath));
-    const FileWriteResult saved = SaveProfile(record, outPath);
+    const FileWriteResult saved = SaveProfile(record, target.path);
     if (!saved) {
-        throw CliError(ExitCode::UsageOrInput, outPath.string() + ": " + saved.error);
+        throw CliError(ExitCode::UsageOrInput, target.path.string() + ": " + saved.error);
     }
 }
 
-void WriteDeviceImage(const std::filesystem::path& path, const ImageOptions& options,
+void WriteDeviceImage(const ProfileArgument& profile, const ImageOptions& options,
                       std::ostream& out) {
-    CheckSlotNumber(options.slot);
-    ProfileRecord record = LoadProfileFile(path);
-    record.slotIndex = static_cast<std::uint8_t>(options.slot - 1);
+    const int slot = options.slot.value_or(profile.slot.value_or(1));
+    CheckSlotNumber(slot);
+    ProfileRecord record = LoadProfileArgument(profile);
+    record.slotIndex = static_cast<std::uint8_t>(slot - 1);
     const DeviceImageBuild build = BuildDeviceImage(record);
     if (build.refused()) {
         throw CliError(ExitCode::Refused, "refused: " + std::to_string(build.totalMacroEvents) +
@@ -113,7 +127,8 @@ void WriteDeviceImage(const std::filesystem::path& path, const ImageOptions& opt
 }
 
 void ApplySlotProfiles(DeviceLink& link, const std::filesystem::path& programDataFolder,
-                       int activeSlot, std::ostream& out, std::ostream* progress, Log& log) {
+                       int activeSlot, OutputFormat format, std::ostream& out,
+                       std::ostream* progress, Log& log) {
     CheckSlotNumber(activeSlot);
     const SlotProfiles slots = LoadSlotProfiles(programDataFolder);
     for (std::size_t i = 0; i < slots.records.size(); ++i) {
@@ -126,19 +141,43 @@ void ApplySlotProfiles(DeviceLink& link, const std::filesystem::path& programDat
     }
     RequireMouse(link);
 
+    const bool json = format == OutputFormat::Json;
     ProgressBar bar(progress, kSlotCount);
     bool anyFailed = false;
     bool anyRefused = false;
+    nlohmann::ordered_json slotResults = nlohmann::ordered_json::array();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const DeviceResult result = UploadProfileImage(link, slots.records[slot - 1]);
+        const std::size_t index = static_cast<std::size_t>(slot - 1);
+        const DeviceResult result = UploadProfileImage(link, slots.records[index]);
         anyFailed |= result == DeviceResult::Failed;
         anyRefused |= result == DeviceResult::Refused;
         bar.Erase();
-        out << "slot " << slot << ": " << UploadOutcome(result) << std::endl;
+        if (json) {
+            slotResults.push_back({{"slot", slot},
+                                   {"result", UploadOutcomeKey(result)},
+                                   {"file", slots.records[index].filePath.string()},
+                                   {"fileStatus", LoadStatusKey(slots.loadStatus[index])}});
+        } else {
+            out << "slot " << slot << ": " << UploadOutcome(result) << std::endl;
+        }
         bar.Step();
     }
     bar.Erase();
-    MakeProfileActive(link, activeSlot);
+    // A script learns what reached the mouse even when the switch to the active slot failed.
+    std::optional<CliError> activation;
+    try {
+        MakeProfileActive(link, activeSlot);
+    } catch (const CliError& error) {
+        activation = error;
+    }
+    if (json) {
+        PrintJson(out, {{"slots", slotResults},
+                        {"activeProfile", activation ? nlohmann::ordered_json()
+                                                     : nlohmann::ordered_json(activeSlot)}});
+    }
+    if (activation) {
+        throw *activation;
+    }
     if (anyFailed) {
         throw CliError(ExitCode::DeviceFailed, "some profiles did not reach the mouse");
     }

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "orvex/BuildInfo.h"
 #include "platform/linux/UniqueFd.h"
 #include "sim/VirtualMouse.h"
 #include "tools/LockedStateFileShare.h"
@@ -33,7 +34,7 @@ using orvex::tools::UhidVirtualMouse;
 constexpr std::chrono::milliseconds kRefreshInterval{200};
 
 constexpr const char* kUsage =
-    "usage: orvex-virtual-mouse [--state STATE_FILE]\n"
+    "usage: orvex-virtual-mouse [--state STATE_FILE] | --help | --version\n"
     "\n"
     "Plugs the virtual ORVEX SK mouse into the kernel through /dev/uhid (its pointer interface,\n"
     "then its command interface) and answers its reports until SIGINT or SIGTERM.\n"
@@ -60,6 +61,11 @@ std::optional<Options> ParseArguments(int argc, char** argv, int& exitCode) {
         const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
+            exitCode = 0;
+            return std::nullopt;
+        }
+        if (argument == "--version") {
+            std::cout << "orvex-virtual-mouse " << orvex::kReleaseVersion << '\n';
             exitCode = 0;
             return std::nullopt;
         }

@@ -143,7 +143,10 @@ Bytes CompositeInterface() {
         0x00,
         0xC0,
     };
-    bytes.insert(bytes.end(), kVendorCommands.begin(), kVendorCommands.end());
+    // One byte at a time: GCC 12 misjudges a range insert here as reading past the array.
+    for (const std::uint8_t byte : kVendorCommands) {
+        bytes.push_back(byte);
+    }
     return bytes;
 }
 

@@ -18,9 +18,17 @@ class FakeKeyboardHook final : public platform::KeyboardHook {
 
         // A key pressed and released anywhere on the desktop.
         void Type(std::uint16_t virtualKey) const {
+            Press(virtualKey);
+            Release(virtualKey);
+        }
+        // One half of it, for keys held down (a held key repeats its press).
+        void Press(std::uint16_t virtualKey) const { Send(virtualKey, false); }
+        void Release(std::uint16_t virtualKey) const { Send(virtualKey, true); }
+
+      private:
+        void Send(std::uint16_t virtualKey, bool release) const {
             if (installed != nullptr && installed->sink_) {
-                installed->sink_({virtualKey, false});
-                installed->sink_({virtualKey, true});
+                installed->sink_({virtualKey, release});
             }
         }
     };

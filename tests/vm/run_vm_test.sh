@@ -158,6 +158,9 @@ build_initramfs() {
     copy_program "$root" "$virtual_mouse" /usr/local/bin/orvex-virtual-mouse
     copy_program "$root" "$hidraw_probe" /usr/local/bin/orvex_hidraw_probe
     cp "$kernel"/modules/*.ko "$root/modules/"
+    # The project's udev rule where the package puts it, for orvexctl doctor's rule check.
+    mkdir -p "$root/usr/lib/udev/rules.d"
+    cp "$here/../../udev/70-orvex-sk.rules" "$root/usr/lib/udev/rules.d/"
 
     # The five slot files and the images BuildDeviceImage makes of them, for the VM to compare
     # with what the virtual mouse received.

@@ -155,6 +155,21 @@ active profile: 1" orvexctl info
     pass info "firmware 1.22, active profile 1"
 }
 
+# As root every check passes: the kernel's hidraw, the mouse's two nodes, the vendor collection on
+# the second, access, and the rule in /usr/lib/udev/rules.d.
+step_doctor() {
+    run orvexctl doctor
+    [ "$rc" = 0 ] || fail doctor "exited $rc: $out"
+    [ "$(echo "$out" | grep -c '^OK ')" = 5 ] || fail doctor "not five OK lines: $out"
+    run orvexctl doctor --json
+    [ "$rc" = 0 ] || fail doctor "--json exited $rc"
+    case "$out" in
+        *'"usable": true'*'"node": "/dev/hidraw1"'*) ;;
+        *) fail doctor "--json printed $out" ;;
+    esac
+    pass doctor "$(echo "$out" | grep -c '"status": "ok"') checks OK, command node /dev/hidraw1"
+}
+
 step_apply() {
     expect apply "slot 1: done
 slot 2: done
@@ -259,7 +274,9 @@ step_unplug() {
     [ "$rc" = 2 ] || fail unplug "info after the unplug exited $rc, expected 2"
     [ "$(cat /tmp/err)" = "ORVEX SK mouse not found" ] ||
         fail unplug "info after the unplug said '$(cat /tmp/err)'"
-    pass unplug "active ok, unplugged, then info exited 2 with 'ORVEX SK mouse not found'"
+    run orvexctl doctor
+    [ "$rc" = 2 ] || fail unplug "doctor after the unplug exited $rc, expected 2: $out"
+    pass unplug "active ok, unplugged, then info exited 2 with 'ORVEX SK mouse not found', doctor 2"
 }
 
 step_replug() {
@@ -304,6 +321,7 @@ echo "vm: $(uname -r), $(nproc) cpu"
 step_modules
 step_plug_in
 step_info
+step_doctor
 step_apply
 step_active
 step_lod

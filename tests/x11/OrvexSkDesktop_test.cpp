@@ -42,17 +42,16 @@ TEST_F(OrvexSkDesktopTest, AtTheTopEdgeTheTrayMenuLiesOnTheScreenAndAPressOnTheD
     ASSERT_TRUE(QTest::qWaitFor(WindowShown, kStartMs));
 
     ASSERT_TRUE(ClickAt({"--window", icon, "8", "8"}, 3));
-    ASSERT_TRUE(QTest::qWaitFor([] { return SmallWindows().size() == 2; }, kStartMs));
-    QStringList small = SmallWindows();
-    small.removeAll(QString::fromStdString(icon));
-    const QRect menu = WindowGeometry(small.front());
+    ASSERT_TRUE(QTest::qWaitFor([] { return MenuWindows().size() == 1; }, kStartMs));
+    const ScreenRect shown = Geometry(MenuWindows().front());
+    const QRect menu(shown.x, shown.y, shown.width, shown.height);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_TRUE(screen.contains(menu))
         << "menu at " << menu.x() << "," << menu.y() << " " << menu.width() << "x" << menu.height();
 
     // A press on the desktop, in no window of the program's.
     ASSERT_TRUE(ClickAt({std::to_string(screen.left() + 5), std::to_string(screen.bottom() - 5)}));
-    EXPECT_TRUE(QTest::qWaitFor([] { return SmallWindows().size() == 1; }, kStartMs))
+    EXPECT_TRUE(QTest::qWaitFor([] { return MenuWindows().isEmpty(); }, kStartMs))
         << "the tray menu closed";
     EXPECT_EQ(program_.state(), QProcess::Running);
 }

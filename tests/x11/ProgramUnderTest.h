@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,10 +24,24 @@ class ProgramUnderTest : public XvfbTest {
   public:
     static constexpr int kStartMs = 15000;
 
+    struct ScreenRect {
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+
     // The ids of the visible windows whose name (or with `field` "--classname", class) matches
     // `pattern`.
     static QStringList VisibleWindows(const QString& pattern,
                                       const QString& field = QStringLiteral("--name"));
+    // Where a window is on the screen.
+    static ScreenRect Geometry(const QString& window);
+    // The program's open menu windows.
+    static QStringList MenuWindows();
+    // The program's windows other than the main window: its tray icon and an open menu. Qt names
+    // the icon's window nothing, but it carries the program's window class.
+    static QStringList SmallWindows();
 
   protected:
     void SetUp() override;
@@ -36,34 +49,34 @@ class ProgramUnderTest : public XvfbTest {
 
     // Starts the program with --simulate on the fixture's state file, and `extra` arguments.
     void StartProgram(QProcess& process, const QStringList& extra = {});
+    // Starts `program` (the fixture's own) and waits until its window is shown.
+    void StartAndWaitForWindow();
     // Starts a system tray (trayer) at the screen's `edge` ("top", "bottom"), right-aligned, and
     // waits until Qt sees it; skips the test when trayer is not installed.
     void StartTray(const QString& edge);
     // Changes the environment of the programs started from now on (an empty value removes the
     // variable).
     void SetProgramVariable(const QString& name, const QString& value);
-    // Starts `program` (the fixture's own) and waits until its window is shown.
-    void StartAndWaitForWindow();
-
-    // The program's windows other than the main window: its tray icon and an open menu. Qt names
-    // neither, but they carry the program's window class.
-    static QStringList SmallWindows();
-    // The window's X position and size, as xdotool reports them; empty when it has none.
-    static QRect WindowGeometry(const QString& windowId);
 
     static bool WindowShown();
     // The main window's X id; the test fails when it is not shown.
     static std::string MainWindowId();
 
-    // Moves the pointer as `xdotool mousemove` does with the arguments `where` ("--window", id,
-    // x, y, or x, y on the screen) and clicks `button` `repeat` times; false when xdotool failed.
-    static bool ClickAt(const std::vector<std::string>& where, int button = 1, int repeat = 1);
     // A left click at a point of the main window (window coordinates), waiting until the program
     // handled it.
     void ClickInWindow(QPoint point) const;
     // A left click at the centre of a rectangle of the main window or of the page area.
     void ClickInWindow(const ui::layout::LayoutRect& rect) const;
     void ClickOnPage(const ui::layout::LayoutRect& rectOnPage) const;
+    // Moves the pointer to a point of the screen, and clicks there when asked.
+    static void MoveTo(int x, int y, bool click);
+    // Moves the pointer as `xdotool mousemove` does with the arguments `where` ("--window", id,
+    // x, y, or x, y on the screen) and clicks `button` `repeat` times; false when xdotool failed.
+    static bool ClickAt(const std::vector<std::string>& where, int button = 1, int repeat = 1);
+    // Points at (and clicks) entry `entry` of an open menu window of `entryCount` entries.
+    static void PointAtEntry(const QString& menu, int entryCount, int entry, bool click);
+    // Gives a window (an X id) the keyboard focus.
+    static void FocusWindow(const std::string& window);
     // Keys typed into the focused window, by xdotool key names ("a", "Return", "ctrl+c").
     static void TypeKeys(const QStringList& keys);
     // Lets the program handle what was sent to it: waits until a round trip through its event
@@ -84,7 +97,6 @@ class ProgramUnderTest : public XvfbTest {
     std::filesystem::path ConfigFolder() const;  // .../Velnor/ORVEX SK
     std::filesystem::path SlotFile(int slot) const;
     QString StateFile() const;
-
     std::filesystem::path MacroListFile() const;  // .../Macros/macroList.dat
     // The GSettings key file the program writes the desktop's settings into.
     std::filesystem::path GSettingsKeyFile() const;
@@ -95,6 +107,10 @@ class ProgramUnderTest : public XvfbTest {
     QProcessEnvironment programVariables_;
     // How the program's output is handled; by default its errors go to the test's.
     QProcess::ProcessChannelMode channels_ = QProcess::ForwardedErrorChannel;
+
+  private:
+    // Takes the pointer away from the screen point (x, y), wherever it is.
+    static void StepOffThePointer(int x, int y);
 };
 
 }  // namespace orvex::testing

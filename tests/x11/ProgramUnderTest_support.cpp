@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QMap>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -96,6 +95,27 @@ QStringList ProgramUnderTest::VisibleWindows(const QString& pattern, const QStri
     return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+ProgramUnderTest::ScreenRect ProgramUnderTest::Geometry(const QString& window) {
+    QProcess query;
+    query.start(QStringLiteral("xdotool"),
+                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    query.waitForFinished(5000);
+    ScreenRect rect;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(u'\n')) {
+        const QString value = line.section(u'=', 1);
+        if (line.startsWith(QStringLiteral("X="))) {
+            rect.x = value.toInt();
+        } else if (line.startsWith(QStringLiteral("Y="))) {
+            rect.y = value.toInt();
+        } else if (line.startsWith(QStringLiteral("WIDTH="))) {
+            rect.width = value.toInt();
+        } else if (line.startsWith(QStringLiteral("HEIGHT="))) {
+            rect.height = value.toInt();
+        }
+    }
+    return rect;
+}
+
 QStringList ProgramUnderTest::SmallWindows() {
     QStringList windows =
         VisibleWindows(QStringLiteral("^orvex-sk$"), QStringLiteral("--classname"));
@@ -105,23 +125,8 @@ QStringList ProgramUnderTest::SmallWindows() {
     return windows;
 }
 
-QRect ProgramUnderTest::WindowGeometry(const QString& windowId) {
-    QProcess query;
-    query.start(QStringLiteral("xdotool"),
-                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
-    query.waitForFinished(5000);
-    QMap<QString, int> values;
-    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(u'\n')) {
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0) {
-            values.insert(line.left(equals), line.mid(equals + 1).toInt());
-        }
-    }
-    if (!values.contains(QStringLiteral("WIDTH"))) {
-        return {};
-    }
-    return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
+QStringList ProgramUnderTest::MenuWindows() {
+    return VisibleWindows(QStringLiteral("^menu$"));
 }
 
 bool ProgramUnderTest::WindowShown() {
@@ -134,22 +139,11 @@ std::string ProgramUnderTest::MainWindowId() {
     return windows.isEmpty() ? std::string("0") : windows.front().toStdString();
 }
 
-bool ProgramUnderTest::ClickAt(const std::vector<std::string>& where, int button, int repeat) {
-    // xdotool's --sync waits for the pointer to move, for ever when it is already there; so the
-    // pointer is parked in the screen's corner first, where no test clicks.
-    if (RunCommand({"xdotool", "mousemove", "0", "0"}) != 0) {
-        return false;
-    }
-    std::vector<std::string> command{"xdotool", "mousemove", "--sync"};
-    command.insert(command.end(), where.begin(), where.end());
-    command.insert(command.end(), {"click", "--repeat", std::to_string(repeat), "--delay", "80",
-                                   std::to_string(button)});
-    return RunCommand(command) == 0;
-}
-
 void ProgramUnderTest::ClickInWindow(QPoint point) const {
-    ASSERT_TRUE(ClickAt(
-        {"--window", MainWindowId(), std::to_string(point.x()), std::to_string(point.y())}));
+    StepOffThePointer(0, 0);
+    ASSERT_EQ(RunCommand({"xdotool", "mousemove", "--sync", "--window", MainWindowId(),
+                          std::to_string(point.x()), std::to_string(point.y()), "click", "1"}),
+              0);
     Settle();
 }
 
@@ -161,6 +155,47 @@ void ProgramUnderTest::ClickOnPage(const ui::layout::LayoutRect& rectOnPage) con
     namespace main = ui::layout::mainwindow;
     ClickInWindow(QPoint(main::kPageOrigin.x + rectOnPage.left + rectOnPage.width / 2,
                          main::kPageOrigin.y + rectOnPage.top + rectOnPage.height / 2));
+}
+
+void ProgramUnderTest::StepOffThePointer(int x, int y) {
+    // "mousemove --sync" waits for the pointer to move and never returns when it is already at
+    // the point (two clicks at one place, or a test starting where the last one clicked): it is
+    // first taken to a corner that is not the point.
+    const std::string corner = x == 0 && y == 0 ? "1" : "0";
+    ASSERT_EQ(RunCommand({"xdotool", "mousemove", corner, corner}), 0);
+}
+
+bool ProgramUnderTest::ClickAt(const std::vector<std::string>& where, int button, int repeat) {
+    // None of the points these clicks go to is the screen's corner.
+    StepOffThePointer(0, 0);
+    std::vector<std::string> command{"xdotool", "mousemove", "--sync"};
+    command.insert(command.end(), where.begin(), where.end());
+    command.insert(command.end(), {"click", "--repeat", std::to_string(repeat), "--delay", "80",
+                                   std::to_string(button)});
+    return RunCommand(command) == 0;
+}
+
+void ProgramUnderTest::MoveTo(int x, int y, bool click) {
+    StepOffThePointer(x, y);
+    std::vector<std::string> command{"xdotool", "mousemove", "--sync", std::to_string(x),
+                                     std::to_string(y)};
+    if (click) {
+        command.insert(command.end(), {"click", "1"});
+    }
+    ASSERT_EQ(RunCommand(command), 0);
+    Settle();
+}
+
+void ProgramUnderTest::PointAtEntry(const QString& menu, int entryCount, int entry, bool click) {
+    // A menu window's entries share its height evenly but for a 4-pixel margin above and below.
+    const ScreenRect rect = Geometry(menu);
+    const int entryHeight = (rect.height - 8) / entryCount;
+    MoveTo(rect.x + 30, rect.y + 4 + entry * entryHeight + entryHeight / 2, click);
+}
+
+void ProgramUnderTest::FocusWindow(const std::string& window) {
+    ASSERT_EQ(RunCommand({"xdotool", "windowfocus", "--sync", window}), 0);
+    Settle();
 }
 
 void ProgramUnderTest::TypeKeys(const QStringList& keys) {

@@ -144,7 +144,7 @@ TEST_F(StatusNotifierTrayTest, TheItemShowsTheWindowOnActivateAndTheTrayMenuOnCo
     // The context request opens the skinned tray menu; no icon window of the program's is shown.
     EXPECT_TRUE(SmallWindows().isEmpty());
     Item().call(QStringLiteral("ContextMenu"), 20, 10);
-    EXPECT_TRUE(QTest::qWaitFor([] { return SmallWindows().size() == 1; }, kStartMs));
+    EXPECT_TRUE(QTest::qWaitFor([] { return MenuWindows().size() == 1; }, kStartMs));
 }
 
 }  // namespace

@@ -46,10 +46,13 @@ void DrawControls(QPainter& painter, SkinState state) {
     DrawCheckFace(painter, ToQRect(cs::kDpiButtons), state, QStringLiteral("DPI Buttons"), true);
     DrawCheckFace(painter, ToQRect(cs::kDpiIndicator), state, QStringLiteral("DPI Indicator"),
                   true);
-    const QColor zoneDefault(0xFF, 0x00, 0x00);
-    for (const ui::layout::LayoutRect& swatch :
-         {cs::kZone1Colour, cs::kZone4Colour, cs::kZone3Colour, cs::kZone2Colour}) {
-        DrawColourCell(painter, ToQRect(swatch), state, zoneDefault);
+    // The two zones the user colours open a panel of colours; the two fixed ones keep whatever
+    // colour the profile holds, which no picture can know: a neutral swatch.
+    for (const ui::layout::LayoutRect& swatch : {cs::kZone1Colour, cs::kZone4Colour}) {
+        DrawPaletteSwatch(painter, ToQRect(swatch), state);
+    }
+    for (const ui::layout::LayoutRect& swatch : {cs::kZone3Colour, cs::kZone2Colour}) {
+        DrawColourCell(painter, ToQRect(swatch), state, palette::kTextDim);
     }
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 5; ++column) {
@@ -76,8 +79,12 @@ void Paint(QPainter& painter, SkinState state) {
 }  // namespace
 
 bool WriteColorSettingFamily(const QDir& folder) {
-    const bool background = WriteImage(folder, QStringLiteral("ColorSetting_BK.bmp"),
-                                       PaintState(PageSize(), SkinState::Normal, Paint));
+    // The page's background holds no control: the page hides the zone entries outside "Select",
+    // and a picture of them would stay behind.
+    const bool background =
+        WriteImage(folder, QStringLiteral("ColorSetting_BK.bmp"),
+                   PaintState(PageSize(), SkinState::Normal,
+                              [](QPainter& painter, SkinState) { DrawBackground(painter); }));
     return WriteFamily(folder, SkinFamily::ColorSetting, PageSize(), Paint) && background;
 }
 

@@ -248,12 +248,9 @@ void DrawBadge(QPainter& painter, const QRect& rect, SkinState state, const QStr
     DrawText(painter, rect, label, colours.text, 11, Qt::AlignCenter, true);
 }
 
-void DrawColourCell(QPainter& painter, const QRect& rect, SkinState state, const QColor& colour) {
-    QColor fill = colour;
-    if (state == SkinState::Disabled) {
-        fill = QColor::fromHsv(colour.hsvHue(), colour.hsvSaturation() / 3, colour.value() / 3);
-    }
-    painter.fillRect(rect, fill);
+namespace {
+
+void DrawCellEdge(QPainter& painter, const QRect& rect, SkinState state) {
     const QColor edge = state == SkinState::Hover     ? palette::kTextBright
                         : state == SkinState::Pressed ? palette::kAccentLight
                                                       : QColor(0, 0, 0);
@@ -263,6 +260,36 @@ void DrawColourCell(QPainter& painter, const QRect& rect, SkinState state, const
     if (state == SkinState::Pressed) {
         painter.drawRect(rect.adjusted(1, 1, -2, -2));
     }
+}
+
+QColor DimmedWhenDisabled(const QColor& colour, SkinState state) {
+    if (state != SkinState::Disabled) {
+        return colour;
+    }
+    return QColor::fromHsv(colour.hsvHue(), colour.hsvSaturation() / 3, colour.value() / 3);
+}
+
+}  // namespace
+
+void DrawColourCell(QPainter& painter, const QRect& rect, SkinState state, const QColor& colour) {
+    painter.fillRect(rect, DimmedWhenDisabled(colour, state));
+    DrawCellEdge(painter, rect, state);
+}
+
+void DrawPaletteSwatch(QPainter& painter, const QRect& rect, SkinState state) {
+    const int halfWidth = rect.width() / 2;
+    const int halfHeight = rect.height() / 2;
+    const QColor quarters[] = {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00),
+                               QColor(0x00, 0xFF, 0x00), QColor(0x3C, 0x64, 0xFF)};
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const int column = quarter % 2;
+        const int row = quarter / 2;
+        const QRect part(rect.x() + column * halfWidth, rect.y() + row * halfHeight,
+                         column == 0 ? halfWidth : rect.width() - halfWidth,
+                         row == 0 ? halfHeight : rect.height() - halfHeight);
+        painter.fillRect(part, DimmedWhenDisabled(quarters[quarter], state));
+    }
+    DrawCellEdge(painter, rect, state);
 }
 
 }  // namespace orvex::skingen

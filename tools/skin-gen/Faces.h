@@ -37,5 +37,8 @@ void DrawEditField(QPainter& painter, const QRect& rect, SkinState state);
 void DrawBadge(QPainter& painter, const QRect& rect, SkinState state, const QString& label);
 // A colour cell or swatch.
 void DrawColourCell(QPainter& painter, const QRect& rect, SkinState state, const QColor& colour);
+// A swatch that opens a choice of colours: four colours in its quarters, since the zone's own
+// colour is shown elsewhere and changes.
+void DrawPaletteSwatch(QPainter& painter, const QRect& rect, SkinState state);
 
 }  // namespace orvex::skingen

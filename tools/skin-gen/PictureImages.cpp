@@ -7,6 +7,8 @@
 #include "Palette.h"
 #include "ui/layout/ColorPanelLayout.h"
 #include "ui/layout/ColorSettingsLayout.h"
+#include "ui/skin/LayoutRectQt.h"
+#include "ui/skin/SkinColours.h"
 
 namespace orvex::skingen {
 namespace {
@@ -16,10 +18,6 @@ namespace cs = ui::layout::colorsettings;
 // The body rectangle inside Mouse.png that puts the wheel and logo features exactly on the
 // preview's two lamp zones.
 const QRectF kPreviewBody(40, 2, 125, 208);
-
-// The lamp zones of the preview, by their edges.
-const QRect kWheelLamp(QPoint(85, 12), QPoint(119, 54));
-const QRect kLogoLamp(QPoint(80, 153), QPoint(120, 189));
 
 }  // namespace
 
@@ -31,8 +29,8 @@ bool WriteMousePicture(const QDir& folder) {
     DrawMouseBody(painter, kPreviewBody);
     // The lamps are windows: the zone colours painted behind the picture shine through them.
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.fillRect(kWheelLamp, Qt::transparent);
-    painter.fillRect(kLogoLamp, Qt::transparent);
+    painter.fillRect(ui::ToQRect(cs::kPreviewWheelZone), Qt::transparent);
+    painter.fillRect(ui::ToQRect(cs::kPreviewLogoZone), Qt::transparent);
     painter.end();
     return WriteImage(folder, QStringLiteral("Mouse.png"),
                       picture.convertToFormat(QImage::Format_ARGB32));
@@ -44,11 +42,7 @@ bool WriteColorPanelImage(const QDir& folder) {
     QPainter painter(&panel);
     painter.fillRect(panel.rect(), palette::kWell);
     for (const cp::PanelCell& cell : cp::kCells) {
-        const QColor colour(static_cast<int>(cell.colourBgr & 0xFFu),
-                            static_cast<int>((cell.colourBgr >> 8) & 0xFFu),
-                            static_cast<int>((cell.colourBgr >> 16) & 0xFFu));
-        painter.fillRect(QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top),
-                         colour);
+        painter.fillRect(ui::ToQRect(cell.Rect()), ui::ColourFromBgr(cell.colourBgr));
     }
     painter.end();
     return WriteImage(folder, QStringLiteral("ColorPanel.bmp"), panel);

@@ -16,7 +16,7 @@ void BindSingleKey(ButtonBinding& binding, std::int16_t virtualKey) {
 
 bool BindMacro(ButtonBinding& binding, std::int32_t macroId) {
     static_assert(kLastMacroId == std::numeric_limits<std::int16_t>::max());
-    if (macroId < kFirstMacroId || macroId > kLastMacroId) {
+    if (!IsBindableMacroId(macroId)) {
         return false;
     }
     binding.code = ToCode(ButtonFunction::RecordMacro);

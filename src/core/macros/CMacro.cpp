@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/macros/ListRows.h"
+
 namespace orvex {
 
 CMacro::CMacro(std::int32_t macroId, std::u16string macroName, IntRect clientArea)
@@ -96,8 +98,7 @@ void CMacro::SelectOnly(std::size_t index) {
 }
 
 IntRect CMacro::StandardRowRect(std::size_t index) const {
-    const auto row = static_cast<std::int32_t>(index);
-    return {4, kRowHeight * row + 5, area.right - 2, kRowHeight * row + 23};
+    return StandardListRow(static_cast<std::int64_t>(index), area.right);
 }
 
 void CMacro::LayoutRows() {
@@ -108,19 +109,12 @@ void CMacro::LayoutRows() {
 }
 
 std::int32_t CMacro::VisibleRowCount() const {
-    return std::max(0, area.Height() / kRowHeight);
+    return VisibleListRows(area.Height());
 }
 
 void CMacro::ScrollRowsTo(std::int32_t position) {
-    const auto count = static_cast<std::int64_t>(events.size());
-    const std::int64_t visible = VisibleRowCount();
-    if (count == 0 || count < visible) {
-        return;
-    }
-    const std::int64_t target = std::max(visible, std::min<std::int64_t>(position, count - 1));
-    const std::int64_t standardBottom = std::int64_t{kRowHeight} * target + 23;
-    const std::int64_t wantedBottom = area.bottom + (target == visible ? 20 : 0);
-    const auto shift = static_cast<std::int32_t>(wantedBottom - standardBottom);
+    const std::int32_t shift = ScrolledRowShift(static_cast<std::int64_t>(events.size()),
+                                                VisibleRowCount(), position, area.bottom);
     for (std::size_t i = 0; i < events.size(); ++i) {
         IntRect rect = StandardRowRect(i);
         rect.top += shift;

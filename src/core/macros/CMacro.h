@@ -8,6 +8,7 @@
 
 #include "core/macros/CEventItem.h"
 #include "core/macros/IntRect.h"
+#include "core/macros/ListRows.h"
 #include "core/macros/MacroListObserver.h"
 #include "core/macros/ProfileMacro.h"
 
@@ -24,7 +25,7 @@ enum class InsertMode : int {
 // (ProfileMacro) made by the list.
 class CMacro {
   public:
-    static constexpr std::int32_t kRowHeight = 18;
+    static constexpr std::int32_t kRowHeight = kListRowHeight;
 
     CMacro() = default;
     CMacro(std::int32_t macroId, std::u16string macroName, IntRect clientArea);
@@ -61,8 +62,8 @@ class CMacro {
     std::int32_t VisibleRowCount() const;
 
     // Moves every row by the same amount so that row `position` ends at the bottom of the area
-    // (20 pixels below it at the first position past the visible rows). Lists that fit need no
-    // scrolling and stay as they are.
+    // (ScrolledRowShift tells the first and last positions); rows that fit the area take their
+    // standard places.
     void ScrollRowsTo(std::int32_t position);
 
     // The profile's copy: name, id and each event's type, code, release and delay.

@@ -1,5 +1,7 @@
 #include "core/macros/EventText.h"
 
+#include <algorithm>
+#include <limits>
 #include <string_view>
 
 #include "core/buttons/KeyNames.h"
@@ -46,6 +48,18 @@ EventRowText EventText(std::int16_t code, std::uint8_t release) {
 std::u16string DelayText(std::int32_t delay) {
     const std::string digits = std::to_string(delay) + " ms";
     return std::u16string(digits.begin(), digits.end());
+}
+
+std::int32_t DelayFromText(std::u16string_view text) {
+    constexpr std::int64_t kLongest = std::numeric_limits<std::int32_t>::max();
+    std::int64_t delay = 0;
+    for (const char16_t c : text) {
+        if (c < u'0' || c > u'9') {
+            break;
+        }
+        delay = std::min(kLongest, delay * 10 + (c - u'0'));
+    }
+    return static_cast<std::int32_t>(delay);
 }
 
 }  // namespace orvex

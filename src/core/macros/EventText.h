@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvex {
 
@@ -20,5 +21,9 @@ EventRowText EventText(std::int16_t code, std::uint8_t release);
 
 // The delay column: "250 ms".
 std::u16string DelayText(std::int32_t delay);
+
+// The delay the user typed: the leading decimal digits (none reads as 0), the largest delay a
+// macro event holds when they say more.
+std::int32_t DelayFromText(std::u16string_view text);
 
 }  // namespace orvex

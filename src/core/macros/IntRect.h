@@ -12,6 +12,10 @@ struct IntRect {
     std::int32_t bottom = 0;
 
     std::int32_t Height() const { return bottom - top; }
+    // Left and top edges inside, right and bottom edges outside.
+    bool Contains(std::int32_t x, std::int32_t y) const {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
 
     friend bool operator==(const IntRect&, const IntRect&) = default;
 };

@@ -9,7 +9,7 @@ namespace {
 std::int32_t SmallestFreeId(std::span<const std::int32_t> idsInUse) {
     std::vector<bool> taken(kLastMacroId - kFirstMacroId + 1, false);
     for (const std::int32_t id : idsInUse) {
-        if (id >= kFirstMacroId && id <= kLastMacroId) {
+        if (IsBindableMacroId(id)) {
             taken[static_cast<std::size_t>(id - kFirstMacroId)] = true;
         }
     }

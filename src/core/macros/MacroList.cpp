@@ -36,6 +36,12 @@ CMacro& MacroList::ShowMacro(std::int32_t id, std::u16string_view name) {
     if (macro == nullptr) {
         macro = &AddMacro(id, std::u16string(name));
     }
+    // A macro loaded from its file, or made before the list had its size, has its rows laid out
+    // for another area; they are laid out again for the list's area as it is now.
+    if (macro->area != clientArea_) {
+        macro->area = clientArea_;
+        macro->LayoutRows();
+    }
     current_ = macro;
     observer().OnMacroShown(*macro);
     return *macro;

@@ -15,6 +15,10 @@ struct SlotProfiles {
     std::array<ProfileLoadStatus, kSlotCount> loadStatus{};
 };
 
+// Slot n's record (1 ... 5) before its file is read: defaults, slot index n - 1, name "Profile<n>",
+// its slot file path under the program folder.
+ProfileRecord MakeSlotProfile(const std::filesystem::path& programDataFolder, int slot);
+
 // The five records as the program starts: defaults, slot index 0 ... 4, names "Profile1" ...
 // "Profile5", each with its slot file path under the program folder, then loaded from that file.
 SlotProfiles LoadSlotProfiles(const std::filesystem::path& programDataFolder);

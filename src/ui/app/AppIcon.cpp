@@ -31,6 +31,12 @@ QImage AppIcon::Render(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    Paint(painter, size);
+    return image;
+}
+
+void AppIcon::Paint(QPainter& painter, double size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 100.0, size / 100.0);
 
@@ -54,12 +60,12 @@ QImage AppIcon::Render(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kGlow);
     painter.drawRoundedRect(QRectF(45.5, 27, 9, 20), 4.5, 4.5);
-    return image;
+    painter.restore();
 }
 
 QIcon AppIcon::Make() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : kSizes) {
         icon.addPixmap(QPixmap::fromImage(Render(size)));
     }
     return icon;

@@ -160,6 +160,11 @@ void CTESKDlg::BuildPages(const PageFactory& pageFactory) {
                                services_, macroList != nullptr ? *macroList : noMacros_, this));
     connect(profilePage(kMacroPage), &ProfilePage::MacroDeleted, this,
             &CTESKDlg::ReloadMouseBindings);
+    for (Page page : kDataPages) {
+        ProfilePage* dataPage = profilePage(page);
+        connect(dataPage, &ProfilePage::WriteBackRequested, this,
+                [this, dataPage] { dataPage->SaveToProfile(CurrentRecord()); });
+    }
 
     shownPage_ = kMousePage;
     pageButton(kMousePage)->SetChecked(true);

@@ -14,6 +14,7 @@
 #include "core/profiles/ConfigFolders.h"
 #include "core/profiles/FileWrite.h"
 #include "core/profiles/ProfileRecord.h"
+#include "orvex/BuildInfo.h"
 #include "ui/services/WindowServices.h"
 #include "ui/skin/CTavImageDialog.h"
 
@@ -45,7 +46,7 @@ class CTESKDlg : public CTavImageDialog {
 
   public:
     static constexpr const char* kWindowTitle = "ORVEX SK Software";
-    static constexpr const char* kProgramVersion = "1.22";
+    static constexpr const char* kProgramVersion = kReleaseVersion;
     static constexpr int kPollIntervalMs = 2000;
     // A mouse just plugged in is given this long before it is spoken to.
     static constexpr std::chrono::milliseconds kArrivalSettleTime{900};

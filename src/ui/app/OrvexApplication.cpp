@@ -38,12 +38,17 @@ OrvexApplication::OrvexApplication(const WindowServices& services, std::filesyst
 
 OrvexApplication::~OrvexApplication() = default;
 
-void OrvexApplication::Start() {
+void OrvexApplication::Start(bool showWindow) {
     // OK and Cancel hide the window and message boxes come and go; only "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(window_->windowIcon());
-    window_->ShowFromTray();
     tray_.Show();
+    if (showWindow) {
+        window_->ShowFromTray();
+    } else if (!tray_.IsInTray()) {
+        // Started hidden with no tray to bring the window back from: on the task bar instead.
+        window_->showMinimized();
+    }
 }
 
 void OrvexApplication::WatchSystemHotplug(std::unique_ptr<platform::DeviceMonitor> monitor) {

@@ -36,8 +36,9 @@ class OrvexApplication : public QObject {
                      QObject* parent = nullptr);
     ~OrvexApplication() override;
 
-    // Shows the window and puts the icon in the tray.
-    void Start();
+    // Puts the icon in the tray and shows the window, unless the program starts hidden; hidden
+    // where there is no tray, the window starts minimised.
+    void Start(bool showWindow = true);
 
     // Follows the system's hot-plug events. When the system will not tell, the user is shown
     // "RegisterDeviceNotification Failed!" and the program runs on without them.

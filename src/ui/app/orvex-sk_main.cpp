@@ -1,5 +1,6 @@
 // orvex-sk: the ORVEX SK configurator's window, living in the tray. With --simulate it drives the
-// virtual mouse instead of the real one, kept in a state file that orvexctl can share.
+// virtual mouse instead of the real one, kept in a state file that orvexctl can share; --hidden
+// starts it in the tray only; --autostart on|off writes or removes the login entry doing that.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +15,8 @@
 #include "core/device/LoggingTransport.h"
 #include "core/device/SteadyClock.h"
 #include "core/log/Log.h"
+#include "orvex/BuildInfo.h"
+#include "platform/Autostart.h"
 #include "platform/DeviceMonitor.h"
 #include "platform/KeyboardHook.h"
 #include "platform/PointerSettings.h"
@@ -41,7 +44,12 @@ struct Options {
     // With the virtual mouse, the desktop's pointer settings follow its profiles only when asked.
     bool desktopSettings = false;
     QString stateFile;  // empty: a fresh virtual mouse in memory
+    bool hidden = false;
+    std::optional<bool> autostart;  // --autostart on|off: only change the login entry
 };
+
+const QString kHiddenOption = QStringLiteral("hidden");
+const QString kAutostartOption = QStringLiteral("autostart");
 
 // The mouse the window talks to, the real one or the virtual one. The virtual mouse runs on the
 // real clock too, so its waits feel like the real mouse's.
@@ -91,7 +99,9 @@ QStringList WithSimulateValue(QStringList arguments) {
     return arguments;
 }
 
-Options ParseOptions(const QCoreApplication& app) {
+// Nothing, with the reason on standard error, when an option's value is wrong; --help and
+// --version print their text and end the program here.
+std::optional<Options> ParseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Configures the ORVEX SK optical gaming mouse; lives in the tray."));
@@ -110,9 +120,29 @@ Options ParseOptions(const QCoreApplication& app) {
                        "pointer settings (double-click time, pointer speed, acceleration), as the "
                        "real mouse's do."));
     parser.addOption(desktopSettings);
+    const QCommandLineOption hidden(
+        kHiddenOption, QStringLiteral("Start in the tray without showing the window; the tray icon "
+                                      "or a second start shows it."));
+    parser.addOption(hidden);
+    const QCommandLineOption autostart(
+        kAutostartOption,
+        QStringLiteral("Write (on) or remove (off) your login entry that starts the program "
+                       "hidden in the tray, then end."),
+        QStringLiteral("on|off"));
+    parser.addOption(autostart);
     parser.process(WithSimulateValue(app.arguments()));
 
     Options options;
+    if (parser.isSet(autostart)) {
+        const QString value = parser.value(autostart);
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            std::fprintf(stderr, "orvex-sk: --autostart takes on or off, not '%s'\n",
+                         qPrintable(value));
+            return std::nullopt;
+        }
+        options.autostart = value == QLatin1String("on");
+    }
+    options.hidden = parser.isSet(hidden);
     options.simulate = parser.isSet(simulate);
     options.desktopSettings = parser.isSet(desktopSettings);
     if (options.simulate && !parser.value(simulate).isEmpty()) {
@@ -122,25 +152,50 @@ Options ParseOptions(const QCoreApplication& app) {
     return options;
 }
 
-// --help and --version need no display; every other start does.
-bool OnlyAsksForText(int argc, char** argv) {
+// --help, --version and --autostart need no display; every other start does.
+bool NeedsNoDisplay(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const char* text : {"--help", "-h", "--help-all", "--version", "-v"}) {
             if (std::strcmp(argv[i], text) == 0) {
                 return true;
             }
         }
+        if (std::strncmp(argv[i], "--autostart", std::strlen("--autostart")) == 0) {
+            return true;
+        }
     }
     return false;
 }
 
+// The application name is also the X11 window class the desktop entry names, and the desktop
+// file name ties the windows to that entry where the window system asks for it (Wayland).
 void SetApplicationNames() {
-    QCoreApplication::setApplicationName(QStringLiteral("orvex-sk"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(ui::CTESKDlg::kProgramVersion));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kWindowProgramName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kReleaseVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
+
+int ChangeAutostart(bool on) {
+    const std::unique_ptr<platform::Autostart> autostart =
+        platform::MakeUserAutostart(kApplicationId);
+    if (!autostart) {
+        std::fprintf(stderr, "orvex-sk: no configuration folder: set HOME or XDG_CONFIG_HOME\n");
+        return 1;
+    }
+    const platform::AutostartOutcome outcome =
+        on ? autostart->Enable(QCoreApplication::applicationFilePath().toStdString(),
+                               "--" + kHiddenOption.toStdString())
+           : autostart->Disable();
+    std::fprintf(outcome.ok ? stdout : stderr, "%s\n", outcome.message.c_str());
+    return outcome.ok ? 0 : 1;
 }
 
 int Run(const QApplication& app) {
-    const Options options = ParseOptions(app);
+    const std::optional<Options> parsed = ParseOptions(app);
+    if (!parsed) {
+        return 1;
+    }
+    const Options& options = *parsed;
 
     ui::SingleInstance instance;
     if (instance.ClaimInstance() == ui::SingleInstance::Claim::AnotherRuns) {
@@ -175,7 +230,7 @@ int Run(const QApplication& app) {
 
     ui::OrvexApplication program(services, {}, instance);
     program.EndOnTerminationRequests(platform::CatchTerminationRequests());
-    program.Start();
+    program.Start(!options.hidden);
     if (!options.simulate) {
         program.WatchSystemHotplug(platform::MakeSystemDeviceMonitor());
     } else if (!options.stateFile.isEmpty()) {
@@ -191,10 +246,13 @@ int Run(const QApplication& app) {
 
 int main(int argc, char** argv) {
     SetApplicationNames();
-    if (OnlyAsksForText(argc, argv)) {
+    if (NeedsNoDisplay(argc, argv)) {
         const QCoreApplication app(argc, argv);
-        ParseOptions(app);  // prints the text and ends the program
-        return 0;
+        const std::optional<Options> options = ParseOptions(app);
+        if (!options) {
+            return 1;
+        }
+        return options->autostart ? ChangeAutostart(*options->autostart) : 0;
     }
     const QApplication app(argc, argv);
     return Run(app);

@@ -8,7 +8,6 @@
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavCheckBox.h"
 #include "ui/skin/CTavComboButton.h"
-#include "ui/skin/CTavEdit.h"
 #include "ui/skin/CTavImageDialog.h"
 #include "ui/skin/CTavProgressCtrl.h"
 #include "ui/skin/CTavScrollCtrl.h"
@@ -59,14 +58,6 @@ CTavButton* PlaceButton(QWidget* parent, SkinFamily family, const layout::Layout
                       Crop(family, SkinState::Pressed, rect),
                       Crop(family, SkinState::Disabled, rect));
     button->SetText(text);
-    return button;
-}
-
-CTavButton* PlaceButtonWithoutDisabledLook(QWidget* parent, SkinFamily family,
-                                           const layout::LayoutRect& rect) {
-    CTavButton* button = PlaceButton(parent, family, rect);
-    button->SetImages(button->image(SkinState::Normal), button->image(SkinState::Hover),
-                      button->image(SkinState::Pressed), QImage());
     return button;
 }
 
@@ -124,15 +115,6 @@ CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* parent, SkinFamily family,
     return slider;
 }
 
-CTavEdit* PlaceEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
-                    const QString& text, int fontHeight) {
-    auto* edit = Place<CTavEdit>(parent, rect);
-    edit->SetBackgroundImage(Crop(family, SkinState::Normal, rect));
-    edit->SetFontHeight(fontHeight);
-    edit->setText(text);
-    return edit;
-}
-
 CQELNUMEdit* PlaceNumberEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                              const QString& text) {
     auto* edit = Place<CQELNUMEdit>(parent, rect);
@@ -179,10 +161,6 @@ CTavScrollCtrl* PlaceScrollBar(QWidget* parent, const layout::LayoutRect& list, 
     bar->SetMaximum(20);
     bar->SetPos(position);
     return bar;
-}
-
-QImage SkinFolderImage(const QString& fileName) {
-    return SkinImageSet::LoadImageFile(QDir(Skin().skinFolder()).filePath(fileName));
 }
 
 }  // namespace orvex::ui::gallery

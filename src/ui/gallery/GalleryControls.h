@@ -16,7 +16,6 @@ class CQELNUMEdit;
 class CTavButton;
 class CTavCheckBox;
 class CTavComboButton;
-class CTavEdit;
 class CTavImageDialog;
 class CTavProgressCtrl;
 class CTavScrollCtrl;
@@ -38,9 +37,6 @@ QImage Crop(SkinFamily family, SkinState state, const layout::LayoutRect& rect);
 
 CTavButton* PlaceButton(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                         const QString& text = {});
-// As PlaceButton, for the windows that never give their buttons the family's disabled look.
-CTavButton* PlaceButtonWithoutDisabledLook(QWidget* parent, SkinFamily family,
-                                           const layout::LayoutRect& rect);
 CTavCheckBox* PlaceCheckBox(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect);
 CTavComboButton* PlaceCombo(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                             const QString& text, int fontHeight);
@@ -51,8 +47,6 @@ CTavSliderCtrl* PlaceSlider(QWidget* parent, SkinFamily family, const layout::La
 CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* parent, SkinFamily family,
                                         const layout::LayoutRect& rect, int first, int second,
                                         int third);
-CTavEdit* PlaceEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
-                    const QString& text, int fontHeight);
 CQELNUMEdit* PlaceNumberEdit(QWidget* parent, SkinFamily family, const layout::LayoutRect& rect,
                              const QString& text);
 // A static whose background is the family's bitmap of `state` at its rectangle.
@@ -63,8 +57,5 @@ CTavProgressCtrl* PlaceProgress(QWidget* parent, SkinFamily family, const layout
                                 int position, bool vertical);
 // The lists' scroll bar along the right edge of `list`.
 CTavScrollCtrl* PlaceScrollBar(QWidget* parent, const layout::LayoutRect& list, int position);
-
-// A picture file of the skin folder (surface and countdown pictures).
-QImage SkinFolderImage(const QString& fileName);
 
 }  // namespace orvex::ui::gallery

@@ -1,53 +1,61 @@
-#include "ui/gallery/GalleryControls.h"
-#include "ui/gallery/GalleryWindows.h"
-#include "ui/layout/RenameLayout.h"
-#include "ui/skin/CTavButton.h"
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "core/log/Log.h"
+#include "core/profiles/ProfileRecord.h"
+#include "ui/gallery/GalleryProgram.h"
+#include "ui/layout/PopupLayout.h"
+#include "ui/macros/KeyCapturedEvent.h"
+#include "ui/profiles/CRenameDlg.h"
+#include "ui/sensor/CPopDlg.h"
 #include "ui/skin/CTavEdit.h"
-#include "ui/skin/CTavImageDialog.h"
-#include "ui/skin/CTavStatic.h"
-#include "ui/skin/SkinImageSet.h"
+#include "ui/skin/SkinFiles.h"
 
 namespace orvex::ui::gallery {
+namespace {
 
-std::unique_ptr<CTavImageDialog> BuildRenameDialog() {
-    namespace rn = layout::rename;
-    std::unique_ptr<CTavImageDialog> dialog(NewSkinnedWindow(SkinFamily::ReName));
-    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kOk);
-    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kCancel);
-    PlaceButtonWithoutDisabledLook(dialog.get(), SkinFamily::ReName, rn::kClose);
-    PlaceEdit(dialog.get(), SkinFamily::ReName, rn::kEdit, QStringLiteral("Gaming"), 13);
-    return dialog;
+QImage Picture(QWidget& dialog) {
+    dialog.show();
+    QCoreApplication::processEvents();
+    QImage picture = dialog.grab().toImage();
+    dialog.hide();
+    return picture;
 }
 
-std::unique_ptr<CTavImageDialog> BuildPopup(const layout::popup::PopupFace& face) {
-    const SkinFamily family = face.family;
-    std::unique_ptr<CTavImageDialog> dialog(NewSkinnedWindow(family));
-    // A face's buttons have a disabled look only where its family has a "Disable" bitmap.
-    PlaceButton(dialog.get(), family, face.ok);
-    if (face.cancel) {
-        PlaceButton(dialog.get(), family, *face.cancel);
-    }
-    PlaceButton(dialog.get(), family, face.close);
-    if (face.time) {
-        const bool keyCapture = family == SkinFamily::AssignKey;
-        PlaceStatic(dialog.get(), family, SkinState::Normal, *face.time,
-                    keyCapture ? QStringLiteral("ESC") : QStringLiteral("7"), keyCapture ? 14 : 12);
-    }
-    if (face.image) {
-        auto* picture = new CTavStatic(dialog.get());
-        picture->setGeometry(ToQRect(*face.image));
-        picture->SetBackground(Crop(family, SkinState::Normal, *face.image));
-        for (int frame = 1; frame <= 3; ++frame) {
-            picture->AddImage(SkinFolderImage(QStringLiteral("TQA2-%1.bmp").arg(frame)));
-        }
-        picture->SetCurrentImageIndex(1);
-    }
-    return dialog;
+QString PopupName(const layout::popup::PopupFace& face) {
+    const std::string_view stem = FamilyStem(face.family);
+    return QStringLiteral("popup-") +
+           QString::fromLatin1(stem.data(), static_cast<qsizetype>(stem.size()));
 }
 
-std::unique_ptr<CTavImageDialog> BuildColorPanel() {
-    return std::unique_ptr<CTavImageDialog>(
-        NewWindowWithBackground(SkinImageSet::Instance().SlotImage(kSlotColorPanel)));
+}  // namespace
+
+std::vector<GalleryPicture> RenderDialogs(const WindowServices& services) {
+    std::vector<GalleryPicture> pictures;
+    ProfileRecord profile = MakeDefaultProfile();
+    CRenameDlg rename(profile, nullptr);
+    rename.edit()->setText(QStringLiteral("Gaming"));
+    pictures.push_back({QStringLiteral("window-Rename"), Picture(rename)});
+
+    const CPopDlg::Services popupServices{services.link, services.keyboardHook, services.log};
+    for (const layout::popup::PopupFace& face : layout::popup::kFaces) {
+        CPopDlg popup(face.mode, nullptr, popupServices);
+        popup.countdownTimer().stop();
+        pictures.push_back({PopupName(face), Picture(popup)});
+    }
+
+    CPopDlg countdown(PopupMode::SurfaceCountdown, nullptr, popupServices);
+    countdown.countdownTimer().stop();
+    for (int tick = 0; tick < 3; ++tick) {
+        countdown.CountdownTick();
+    }
+    pictures.push_back({QStringLiteral("popup-SensorSqat2-counting"), Picture(countdown)});
+
+    CPopDlg assign(PopupMode::AssignKey, nullptr, popupServices);
+    KeyCapturedEvent enter(0x0D, false);
+    QCoreApplication::sendEvent(&assign, &enter);
+    pictures.push_back({QStringLiteral("popup-AssignKey-captured"), Picture(assign)});
+    return pictures;
 }
 
 }  // namespace orvex::ui::gallery

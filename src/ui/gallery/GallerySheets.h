@@ -14,7 +14,4 @@ struct GalleryPicture {
 // One picture per control type: the control in each of its states, side by side and labelled.
 std::vector<GalleryPicture> RenderControlSheets();
 
-// A drop-down button with its menu open and a sub-menu unfolded.
-QImage RenderOpenMenu();
-
 }  // namespace orvex::ui::gallery

@@ -1,44 +1,85 @@
+// orvex-skin-gallery OUT_DIR: the program's windows, pages, menus and pop-ups as a user sees them,
+// and every control type in each of its states, as PNG files. The windows are the program's own,
+// over a virtual mouse in virtual time and a throw-away configuration folder.
+
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
+#include "core/device/DeviceLink.h"
+#include "core/device/VirtualClock.h"
+#include "core/log/Log.h"
+#include "sim/VirtualMouse.h"
+#include "sim/VirtualMouseTransport.h"
+#include "ui/gallery/GalleryProgram.h"
 #include "ui/gallery/GallerySheets.h"
-#include "ui/gallery/GalleryWindows.h"
-#include "ui/layout/PopupLayout.h"
-#include "ui/skin/CTavImageDialog.h"
+#include "ui/macros/KeyboardHookSlot.h"
+#include "ui/sensor/CPopDlg.h"
 #include "ui/skin/SkinFonts.h"
 #include "ui/skin/SkinLocation.h"
 
 namespace {
 
-using orvex::ui::CTavImageDialog;
 namespace gallery = orvex::ui::gallery;
 
-bool Save(const QDir& folder, const QString& name, const QImage& image) {
-    const bool saved =
-        !image.isNull() && image.save(folder.filePath(name + QStringLiteral(".png")));
+bool Save(const QDir& folder, const gallery::GalleryPicture& picture) {
+    const bool saved = !picture.image.isNull() &&
+                       picture.image.save(folder.filePath(picture.name + QStringLiteral(".png")));
     if (!saved) {
-        std::fprintf(stderr, "orvex-skin-gallery: could not render %s\n", qPrintable(name));
+        std::fprintf(stderr, "orvex-skin-gallery: could not render %s\n", qPrintable(picture.name));
     }
     return saved;
 }
 
-bool SaveWindow(const QDir& folder, const QString& name, CTavImageDialog* window) {
-    std::unique_ptr<CTavImageDialog> owned(window);
-    return Save(folder, name, owned->grab().toImage());
+bool SaveAll(const QDir& folder, const std::vector<gallery::GalleryPicture>& pictures) {
+    bool saved = true;
+    for (const gallery::GalleryPicture& picture : pictures) {
+        saved &= Save(folder, picture);
+    }
+    return saved;
 }
 
-QString PopupName(const orvex::ui::layout::popup::PopupFace& face) {
-    const std::string_view stem = orvex::ui::FamilyStem(face.family);
-    return QStringLiteral("popup-") +
-           QString::fromLatin1(stem.data(), static_cast<qsizetype>(stem.size()));
-}
+// A keyboard hook that installs and never hears a key: the key capture's pop-up shows as it does
+// on a desktop, without the message a refused hook brings.
+class SilentKeyboardHook final : public orvex::platform::KeyboardHook {
+  public:
+    bool Install(Sink) override {
+        installed_ = true;
+        return true;
+    }
+    void Remove() override { installed_ = false; }
+    bool IsInstalled() const override { return installed_; }
+    int ConnectionFd() const override { return -1; }
+    void Dispatch() override {}
+
+  private:
+    bool installed_ = false;
+};
+
+// What the windows are given: a virtual mouse that never waits for real, a silent keyboard hook,
+// no desktop settings, no browser.
+struct GalleryServices {
+    orvex::sim::VirtualMouse mouse;
+    orvex::sim::VirtualMouseTransport transport{mouse};
+    orvex::VirtualClock clock;
+    orvex::DeviceLink link{transport, clock};
+    orvex::NullLog log;
+    orvex::ui::KeyboardHookSlot keyboardHook{[] { return std::make_unique<SilentKeyboardHook>(); }};
+    orvex::ui::ModalPopupRunner popups{{link, keyboardHook, log}};
+    orvex::ui::WindowServices services{
+        .link = link,
+        .log = log,
+        .popups = popups,
+        .keyboardHook = keyboardHook,
+        .pointer = nullptr,
+        .openUrl = [](const QUrl&) {},
+    };
+};
 
 }  // namespace
 
-// Renders every window and every control state of the skin into PNG files, from the real
-// skinned controls at their layout rectangles.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,35 +90,22 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
+    QTemporaryDir configRoot;
+    if (!folder.mkpath(QStringLiteral(".")) || !configRoot.isValid()) {
         std::fprintf(stderr, "orvex-skin-gallery: cannot create %s\n", argv[1]);
         return 1;
     }
     orvex::ui::RegisterSkinFont(orvex::ui::SkinLocation::ForRunningProgram().fontFile);
 
+    GalleryServices services;
     bool saved = true;
-    saved &= SaveWindow(folder, QStringLiteral("window-Main"),
-                        gallery::BuildMainWindow(
-                            std::unique_ptr<CTavImageDialog>(gallery::BuildMouseSettingsPage()))
-                            .release());
-    saved &=
-        SaveWindow(folder, QStringLiteral("page-MouseSettings"), gallery::BuildMouseSettingsPage());
-    saved &= SaveWindow(folder, QStringLiteral("page-Sensor"), gallery::BuildSensorPage());
-    saved &=
-        SaveWindow(folder, QStringLiteral("page-ColorSettings"), gallery::BuildColorSettingsPage());
-    saved &=
-        SaveWindow(folder, QStringLiteral("page-MacroSettings"), gallery::BuildMacroSettingsPage());
-    saved &= SaveWindow(folder, QStringLiteral("page-Support"), gallery::BuildSupportPage());
-    saved &=
-        SaveWindow(folder, QStringLiteral("window-Rename"), gallery::BuildRenameDialog().release());
-    saved &= SaveWindow(folder, QStringLiteral("window-ColorPanel"),
-                        gallery::BuildColorPanel().release());
-    for (const auto& face : orvex::ui::layout::popup::kFaces) {
-        saved &= SaveWindow(folder, PopupName(face), gallery::BuildPopup(face).release());
+    {
+        gallery::GalleryProgram program(services.services,
+                                        std::filesystem::path(configRoot.path().toStdString()));
+        saved &= SaveAll(folder, program.RenderWindowAndPages());
+        saved &= SaveAll(folder, program.RenderOpenMenus());
     }
-    saved &= Save(folder, QStringLiteral("menu-open"), gallery::RenderOpenMenu());
-    for (const gallery::GalleryPicture& sheet : gallery::RenderControlSheets()) {
-        saved &= Save(folder, sheet.name, sheet.image);
-    }
+    saved &= SaveAll(folder, gallery::RenderDialogs(services.services));
+    saved &= SaveAll(folder, gallery::RenderControlSheets());
     return saved ? 0 : 1;
 }

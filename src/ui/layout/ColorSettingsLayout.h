@@ -56,6 +56,32 @@ inline constexpr std::array<LayoutRect, 3> kColourFields{
 
 // The lighting preview "Mouse" (element 113, the mouse picture).
 inline constexpr LayoutRect kMousePreview{257, 75, 205, 212};
+// The two lamp windows of the mouse picture, in preview pixels: the scroll wheel (zone 0) and the
+// logo (zone 3). The picture is transparent there, so the zone colours painted behind it show.
+inline constexpr LayoutRect kPreviewWheelZone{85, 12, 35, 43};
+inline constexpr LayoutRect kPreviewLogoZone{80, 153, 41, 37};
+
+// Control identifiers.
+inline constexpr int kOnId = 1201;
+inline constexpr int kOffId = 1202;
+inline constexpr int kSelectId = 1203;
+inline constexpr int kScrollWheelId = 1204;
+inline constexpr int kLogoTypeId = 1205;
+inline constexpr int kDpiButtonsId = 1206;
+inline constexpr int kDpiIndicatorId = 1207;
+inline constexpr int kZone1ColourId = 1208;
+inline constexpr int kZone4ColourId = 1209;
+inline constexpr int kZone3ColourId = 1210;
+inline constexpr int kZone2ColourId = 1211;
+inline constexpr int kColorShiftId = 1212;
+inline constexpr int kSolidColorId = 1213;
+inline constexpr int kColourFieldFirstId = 1214;  // red, green, blue
+inline constexpr int kMousePreviewId = 1217;
+inline constexpr int kEffectFirstId = 1218;  // "Solid", "Blinking", "Pulsating", "Breathing"
+inline constexpr int kGridFirstId = 1222;    // "11" … "45", row by row
+inline constexpr int GridCellId(int row, int column) {
+    return kGridFirstId + row * static_cast<int>(kGridColumns.size()) + column;
+}
 
 // Pictured captions.
 inline constexpr LayoutRect kLightingCaption{46, 40, 200, 20};

@@ -104,31 +104,34 @@ Controls ColorSettingsControls() {
     namespace cs = colorsettings;
     static constexpr std::array<std::string_view, 4> kEffectNames{"Solid", "Blinking", "Pulsating",
                                                                   "Breathing"};
+    static constexpr std::array<std::string_view, 3> kFieldNames{"Red", "Green", "Blue"};
     Controls controls{
-        {kNoControlId, "ON", cs::kOn},
-        {kNoControlId, "OFF", cs::kOff},
-        {kNoControlId, "Select", cs::kSelect},
-        {kNoControlId, "Scroll Wheel", cs::kScrollWheel},
-        {kNoControlId, "LogoType", cs::kLogoType},
-        {kNoControlId, "DPI Buttons", cs::kDpiButtons, false},
-        {kNoControlId, "DPI Indicator", cs::kDpiIndicator, false},
-        {kNoControlId, "1", cs::kZone1Colour},
-        {kNoControlId, "4", cs::kZone4Colour},
-        {kNoControlId, "3", cs::kZone3Colour, false},
-        {kNoControlId, "2", cs::kZone2Colour, false},
-        {kNoControlId, "Color Shift", cs::kColorShift},
-        {kNoControlId, "Solid Color", cs::kSolidColor},
-        {kNoControlId, "Red", cs::kColourFields[0]},
-        {kNoControlId, "Green", cs::kColourFields[1]},
-        {kNoControlId, "Blue", cs::kColourFields[2]},
-        {kNoControlId, "Mouse", cs::kMousePreview, false},
+        {cs::kOnId, "ON", cs::kOn},
+        {cs::kOffId, "OFF", cs::kOff},
+        {cs::kSelectId, "Select", cs::kSelect},
+        {cs::kScrollWheelId, "Scroll Wheel", cs::kScrollWheel},
+        {cs::kLogoTypeId, "LogoType", cs::kLogoType},
+        {cs::kDpiButtonsId, "DPI Buttons", cs::kDpiButtons, false},
+        {cs::kDpiIndicatorId, "DPI Indicator", cs::kDpiIndicator, false},
+        {cs::kZone1ColourId, "1", cs::kZone1Colour},
+        {cs::kZone4ColourId, "4", cs::kZone4Colour},
+        {cs::kZone3ColourId, "3", cs::kZone3Colour, false},
+        {cs::kZone2ColourId, "2", cs::kZone2Colour, false},
+        {cs::kColorShiftId, "Color Shift", cs::kColorShift},
+        {cs::kSolidColorId, "Solid Color", cs::kSolidColor},
+        {cs::kMousePreviewId, "Mouse", cs::kMousePreview, false},
     };
-    for (std::size_t i = 0; i < 4; ++i) {
-        controls.push_back({kNoControlId, kEffectNames[i], cs::kEffects[i]});
+    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
+        controls.push_back(
+            {cs::kColourFieldFirstId + static_cast<int>(i), kFieldNames[i], cs::kColourFields[i]});
+    }
+    for (std::size_t i = 0; i < kEffectNames.size(); ++i) {
+        controls.push_back(
+            {cs::kEffectFirstId + static_cast<int>(i), kEffectNames[i], cs::kEffects[i]});
     }
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 5; ++column) {
-            controls.push_back({kNoControlId,
+            controls.push_back({cs::GridCellId(row, column),
                                 Keep(std::to_string(row + 1) + std::to_string(column + 1)),
                                 cs::GridCell(row, column)});
         }

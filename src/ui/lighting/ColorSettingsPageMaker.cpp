@@ -1,10 +1,10 @@
-#include "ui/pages/PlaceholderPage.h"
+#include "ui/lighting/CColorSettingsDlg.h"
 #include "ui/pages/ProgramPages.h"
 
 namespace orvex::ui {
 
-ProfilePage* MakeColorSettingsPage(const WindowServices&, QWidget* parent) {
-    return new PlaceholderPage(PlaceholderPage::kLightingBackground, parent);
+ProfilePage* MakeColorSettingsPage(const WindowServices& services, QWidget* parent) {
+    return new CColorSettingsDlg(services, parent);
 }
 
 }  // namespace orvex::ui

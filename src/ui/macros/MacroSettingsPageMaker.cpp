@@ -1,11 +1,11 @@
-#include "ui/macros/MacroPlaceholderPage.h"
+#include "ui/macros/CMacroSettingsDlg.h"
 #include "ui/pages/ProgramPages.h"
 
 namespace orvex::ui {
 
 ProfilePage* MakeMacroSettingsPage(const WindowServices& services,
                                    const std::filesystem::path& macroFolder, QWidget* parent) {
-    return new MacroPlaceholderPage(macroFolder, services.log, parent);
+    return new CMacroSettingsDlg(services, macroFolder, parent);
 }
 
 }  // namespace orvex::ui

@@ -39,6 +39,9 @@ class ProfilePage : public PageDialog {
   signals:
     // The macro page deleted a macro: buttons bound to it must fall back to their defaults.
     void MacroDeleted();
+    // The page wants its values in the current record now, not only at the next page or slot
+    // change (the lighting page, when the user presses Enter on it).
+    void WriteBackRequested();
 };
 
 }  // namespace orvex::ui

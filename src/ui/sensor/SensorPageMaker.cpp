@@ -1,10 +1,10 @@
-#include "ui/pages/PlaceholderPage.h"
 #include "ui/pages/ProgramPages.h"
+#include "ui/sensor/CSensorDlg.h"
 
 namespace orvex::ui {
 
-ProfilePage* MakeSensorPage(const WindowServices&, QWidget* parent) {
-    return new PlaceholderPage(PlaceholderPage::kSensorBackground, parent);
+ProfilePage* MakeSensorPage(const WindowServices& services, QWidget* parent) {
+    return new CSensorDlg(services, parent);
 }
 
 }  // namespace orvex::ui

@@ -9,6 +9,7 @@
 
 #include "ui/skin/MenuPressWatch.h"
 #include "ui/skin/NotificationCodes.h"
+#include "ui/skin/PopupWindow.h"
 #include "ui/skin/ScreenPlacement.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFonts.h"
@@ -27,26 +28,17 @@ constexpr int kSubMenuOverlap = 5;
 constexpr QRect kSubMenuRect(0, 0, 50, 10);
 constexpr int kInsertMouseEventItem = 3;
 
-// A tool-tip window is the one kind Qt never activates, on any platform (offscreen included),
-// and that a modal dialog does not block; on X11 it is placed exactly where asked, with no
-// window manager in between, as menus are. Qt::Popup would grab the pointer and keyboard.
-constexpr Qt::WindowFlags kMenuWindowFlags =
-    Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-
 }  // namespace
 
 PopupMenu::PopupMenu(QWidget* owner, int id, const QRect& rect, PopupMenu* parentMenu,
                      MenuPressWatch& watch)
-    : QWidget(parentMenu != nullptr ? static_cast<QWidget*>(parentMenu) : owner, kMenuWindowFlags),
+    : QWidget(parentMenu != nullptr ? static_cast<QWidget*>(parentMenu) : owner, kPopupWindowFlags),
       id_(id),
       font_(MakeSkinFont(kArialFace, 15)),
       owner_(owner),
       parentMenu_(parentMenu),
       watch_(&watch) {
-    setWindowTitle(QStringLiteral("menu"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetUpPopupWindow(*this, QStringLiteral("menu"));
     setMouseTracking(true);
     setGeometry(rect);
 }

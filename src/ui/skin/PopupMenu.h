@@ -60,6 +60,8 @@ class PopupMenu : public QWidget, public ControlNotificationTarget {
     int itemCount() const { return static_cast<int>(items_.size()); }
     const MenuItem& item(int index) const { return *items_[static_cast<std::size_t>(index)]; }
     int hoveredIndex() const { return hovered_; }
+    // The font the entries are drawn in, for owners that size the menu to its texts.
+    const QFont& itemFont() const { return font_; }
     int pressedId() const { return pressed_; }
     bool buttonDown() const { return buttonDown_; }
 

@@ -22,8 +22,14 @@ inline QColor ColourFromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
-inline std::uint32_t ArgbToBgr(std::uint32_t argb) {
+// The two directions between a control's ARGB and the 0x00BBGGRR of files and the mouse: red and
+// blue swap places; alpha is dropped on the way out and made opaque on the way in.
+constexpr std::uint32_t ArgbToBgr(std::uint32_t argb) {
     return ((argb & 0xFFu) << 16) | (argb & 0xFF00u) | ((argb >> 16) & 0xFFu);
+}
+
+constexpr std::uint32_t ArgbFromBgr(std::uint32_t bgr) {
+    return 0xFF000000u | ArgbToBgr(bgr);
 }
 
 }  // namespace orvex::ui

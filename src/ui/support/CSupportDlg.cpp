@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "core/device/DeviceCommands.h"
+#include "orvex/BuildInfo.h"
 #include "ui/layout/SupportLayout.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavStatic.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kSupportNormalElement = 123;
 constexpr int kVersionFontHeight = 13;
-const QString kSoftwareVersion = QStringLiteral("1.22");
+const QString kSoftwareVersion = QString::fromLatin1(kReleaseVersion);
 
 QUrl SiteAddress(const QString& host, const QString& path) {
     return QUrl(QStringLiteral("http://%1%2").arg(host, path));

@@ -173,16 +173,22 @@ TEST(CMacro, ScrollingMovesEveryRowByTheSameAmount) {
     EXPECT_EQ(macro.events[0].rect.bottom - macro.events[0].rect.top, 18);
     EXPECT_EQ(macro.events[1].rect.top - macro.events[0].rect.top, 18);
 
-    macro.ScrollRowsTo(0);  // clamped to the first scroll position, 20 pixels past the bottom
-    EXPECT_EQ(macro.events[5].rect.bottom, 110);
+    macro.ScrollRowsTo(0);  // the top: the fifth row ends at the bottom, the first is whole
+    EXPECT_EQ(macro.events[4].rect.bottom, 90);
+    EXPECT_EQ(macro.events[0].rect.top, 0);
 
     macro.ScrollRowsTo(100);
     EXPECT_EQ(macro.events[7].rect.bottom, 90);
 }
 
-TEST(CMacro, ShortListsDoNotScroll) {
-    CMacro macro = MacroWithCodes({1, 2, 3}, -1);
-    macro.ScrollRowsTo(2);
+TEST(CMacro, RowsThatFitTakeTheirStandardPlacesAgainAfterADeletion) {
+    CMacro macro = MacroWithCodes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 12);
+    macro.ScrollRowsTo(12);
+    ASSERT_NE(macro.events[0].rect, macro.StandardRowRect(0));
+    macro.DeleteSelectedEvent();
+    macro.DeleteSelectedEvent();
+    macro.DeleteSelectedEvent();
+    macro.ScrollRowsTo(0);
     EXPECT_EQ(macro.events[0].rect, macro.StandardRowRect(0));
 }
 

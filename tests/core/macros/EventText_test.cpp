@@ -46,5 +46,19 @@ TEST(EventText, Delay) {
     EXPECT_EQ(DelayText(-5), u"-5 ms");
 }
 
+TEST(EventText, DelayTypedByTheUser) {
+    const std::pair<std::u16string_view, std::int32_t> cases[] = {
+        {u"250", 250},
+        {u"", 0},
+        {u"007", 7},
+        {u"12ms", 12},
+        {u"2147483647", 2147483647},
+        {u"99999999999999999999", 2147483647},
+    };
+    for (const auto& [text, delay] : cases) {
+        EXPECT_EQ(DelayFromText(text), delay) << std::string(text.begin(), text.end());
+    }
+}
+
 }  // namespace
 }  // namespace orvex

@@ -19,7 +19,7 @@ Bytes Slice(const DeviceProfileImage& image, std::size_t at, std::size_t n) {
 ProfileMacro Macro(std::int32_t id, std::initializer_list<CMacroEvent> events) {
     ProfileMacro macro;
     macro.id = id;
-    macro.name = u"m";
+    macro.name.push_back(u'm');
     macro.events = events;
     return macro;
 }

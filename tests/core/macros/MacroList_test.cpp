@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/macros/CMacroEvent.h"
 #include "core/macros/RecordingObserver.h"
+#include "core/profiles/TempFolder.h"
 
 namespace orvex {
 namespace {
@@ -74,6 +76,31 @@ TEST(MacroList, CopyMacroIsADeepCopyOrNothing) {
     macro.ClearEvents();
     EXPECT_EQ(copy->events.size(), 1u);
     EXPECT_FALSE(list.CopyMacro(17).has_value());
+}
+
+TEST(MacroList, AMacroLoadedBeforeTheListHadItsSizeIsLaidOutWhenShown) {
+    testing::TempFolder folder;
+    {
+        MacroList saved;
+        saved.SetMacroFolder(folder.path());
+        CMacro& macro = saved.AddMacro(17, u"Greeting");
+        macro.AddEvent(kKeyEventType, 'A', kEventPress, 120, InsertMode::Append);
+        macro.AddEvent(kKeyEventType, 'A', kEventRelease, 80, InsertMode::Append);
+        ASSERT_TRUE(saved.SaveMacroList());
+    }
+    MacroList loaded;
+    loaded.SetMacroFolder(folder.path());
+    ASSERT_EQ(loaded.LoadMacroList(), 0U);
+    const IntRect area{0, 0, 200, 199};
+    loaded.SetClientArea(area);
+
+    const CMacro& shown = loaded.ShowMacro(17, u"Greeting");
+    ASSERT_EQ(shown.events.size(), 2U);
+    for (std::size_t row = 0; row < shown.events.size(); ++row) {
+        EXPECT_EQ(shown.events[row].rect, shown.StandardRowRect(row)) << row;
+        EXPECT_GT(shown.events[row].rect.right, shown.events[row].rect.left) << row;
+        EXPECT_GE(shown.events[row].rect.top, area.top) << row;
+    }
 }
 
 }  // namespace

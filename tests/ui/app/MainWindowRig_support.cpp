@@ -4,6 +4,7 @@
 
 #include "MainWindowRig.h"
 #include "core/profiles/ProfileFile.h"
+#include "ui/DefaultSkinSet.h"
 #include "ui/app/ProfileFileDialogs.h"
 #include "ui/layout/MainWindowLayout.h"
 #include "ui/sensor/CPopDlg.h"
@@ -123,12 +124,6 @@ SkinImageSet& SharedSkin() {
     return set;
 }
 
-// The skin the build draws: the program's own pages are cut from it at their real rectangles.
-SkinImageSet& DefaultSkin() {
-    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
-    return set;
-}
-
 }  // namespace
 
 QString MainWindowSkinFolder() {
@@ -207,7 +202,7 @@ void MainWindowTest::MakeWindow(bool realMacroPage, bool realPages) {
 void MainWindowTest::MakeWindowWith(std::initializer_list<CTESKDlg::Page> realPages) {
     const std::set<CTESKDlg::Page> real(realPages);
     if (!real.empty()) {
-        SkinImageSet::SetInstanceForTests(&DefaultSkin());
+        SkinImageSet::SetInstanceForTests(&DefaultSkinSet());
     }
     auto pages = [this, real](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
         if (real.count(which) != 0) {

@@ -36,7 +36,7 @@ class ExitWatchingMacroPage : public FakeDataPage {
 
 class OrvexApplicationTest : public MainWindowTest {
   protected:
-    void MakeProgram() {
+    void MakeProgram(bool showWindow = true) {
         auto pages = [this](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
             if (which == CTESKDlg::kMacroPage) {
                 return new ExitWatchingMacroPage(
@@ -49,7 +49,7 @@ class OrvexApplicationTest : public MainWindowTest {
         program_ = std::make_unique<OrvexApplication>(
             services.services, std::filesystem::path(configRoot.path().toStdString()), instance_,
             pages);
-        program_->Start();
+        program_->Start(showWindow);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program_->window()));
         calls.clear();
     }
@@ -151,12 +151,18 @@ TEST_F(OrvexApplicationTest, AnEventLoopEndedByTheSessionFinishesAsExit) {
     EXPECT_EQ(calls, CallLog{"save, icon gone"});
 }
 
-TEST_F(OrvexApplicationTest, WithoutATrayOkMinimisesTheWindow) {
+TEST_F(OrvexApplicationTest, WithoutATrayCancelMinimisesTheWindow) {
     MakeProgram();
     ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "the window-less platform has none";
     program_->window().ControlClicked(layout::mainwindow::kCancelId);
     EXPECT_TRUE(program_->window().isMinimized());
     EXPECT_TRUE(program_->window().isVisible());
+}
+
+TEST_F(OrvexApplicationTest, StartedHiddenWithoutATrayTheWindowStartsMinimised) {
+    MakeProgram(false);
+    EXPECT_TRUE(program_->window().isVisible());
+    EXPECT_TRUE(program_->window().isMinimized());
 }
 
 TEST_F(OrvexApplicationTest, RefusedHotPlugNoticesAreReportedAndTheProgramRunsOn) {

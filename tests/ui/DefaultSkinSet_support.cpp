@@ -1,0 +1,10 @@
+#include "ui/DefaultSkinSet.h"
+
+namespace orvex::ui::testing {
+
+SkinImageSet& DefaultSkinSet() {
+    static SkinImageSet set(QStringLiteral(ORVEX_DEFAULT_SKIN_DIR));
+    return set;
+}
+
+}  // namespace orvex::ui::testing
