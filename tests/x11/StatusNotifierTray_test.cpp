@@ -8,6 +8,7 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QTest>
+#include <vector>
 
 #include "ui/layout/MainWindowLayout.h"
 #include "x11/PrivateSessionBus.h"
@@ -53,6 +54,28 @@ class StatusNotifierWatcher : public QObject {
   private:
     QStringList items_;
 };
+
+// One size of an icon as the item exports it: ARGB32 pixels in network byte order.
+struct Pixmap {
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+};
+
+// Reads an array of pixmaps, a(iiay), where `argument` stands.
+std::vector<Pixmap> ReadPixmaps(const QDBusArgument& argument) {
+    std::vector<Pixmap> pixmaps;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        Pixmap pixmap;
+        argument.beginStructure();
+        argument >> pixmap.width >> pixmap.height >> pixmap.pixels;
+        argument.endStructure();
+        pixmaps.push_back(pixmap);
+    }
+    argument.endArray();
+    return pixmaps;
+}
 
 class StatusNotifierTrayTest : public ProgramUnderTest {
   protected:
@@ -107,32 +130,14 @@ TEST_F(StatusNotifierTrayTest, TheItemShowsTheWindowOnActivateAndTheTrayMenuOnCo
     QString title;
     toolTip.beginStructure();
     toolTip >> iconName;
-    toolTip.beginArray();
-    while (!toolTip.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray pixels;
-        toolTip.beginStructure();
-        toolTip >> width >> height >> pixels;
-        toolTip.endStructure();
-    }
-    toolTip.endArray();
+    ReadPixmaps(toolTip);
     toolTip >> title;
     EXPECT_EQ(title, QStringLiteral("ORVEX SK Optical Gaming Mouse"));
-    const QDBusArgument pixmaps = ItemProperty(QStringLiteral("IconPixmap"));
     int largestWidth = 0;
-    pixmaps.beginArray();
-    while (!pixmaps.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray pixels;
-        pixmaps.beginStructure();
-        pixmaps >> width >> height >> pixels;
-        pixmaps.endStructure();
-        EXPECT_EQ(pixels.size(), width * height * 4);
-        largestWidth = std::max(largestWidth, width);
+    for (const Pixmap& pixmap : ReadPixmaps(ItemProperty(QStringLiteral("IconPixmap")))) {
+        EXPECT_EQ(pixmap.pixels.size(), pixmap.width * pixmap.height * 4);
+        largestWidth = std::max(largestWidth, pixmap.width);
     }
-    pixmaps.endArray();
     EXPECT_GE(largestWidth, 16) << "the icon is exported";
 
     // With a tray, Cancel hides the window; the tray's single activation brings it back.
