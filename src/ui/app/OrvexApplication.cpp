@@ -42,13 +42,10 @@ void OrvexApplication::Start(bool showWindow) {
     // OK and Cancel hide the window and message boxes come and go; only "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(window_->windowIcon());
-    tray_.Show();
     if (showWindow) {
         window_->ShowFromTray();
-    } else if (!tray_.IsInTray()) {
-        // Started hidden with no tray to bring the window back from: on the task bar instead.
-        window_->showMinimized();
     }
+    tray_.Show();
 }
 
 void OrvexApplication::WatchSystemHotplug(std::unique_ptr<platform::DeviceMonitor> monitor) {

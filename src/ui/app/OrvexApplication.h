@@ -36,8 +36,7 @@ class OrvexApplication : public QObject {
                      QObject* parent = nullptr);
     ~OrvexApplication() override;
 
-    // Puts the icon in the tray and shows the window, unless the program starts hidden; hidden
-    // where there is no tray, the window starts minimised.
+    // Puts the icon in the tray and shows the window, unless the program starts hidden.
     void Start(bool showWindow = true);
 
     // Follows the system's hot-plug events. When the system will not tell, the user is shown

@@ -36,7 +36,7 @@ class ExitWatchingMacroPage : public FakeDataPage {
 
 class OrvexApplicationTest : public MainWindowTest {
   protected:
-    void MakeProgram(bool showWindow = true) {
+    void MakeProgram() {
         auto pages = [this](CTESKDlg::Page which, QWidget* parent) -> ProfilePage* {
             if (which == CTESKDlg::kMacroPage) {
                 return new ExitWatchingMacroPage(
@@ -49,7 +49,7 @@ class OrvexApplicationTest : public MainWindowTest {
         program_ = std::make_unique<OrvexApplication>(
             services.services, std::filesystem::path(configRoot.path().toStdString()), instance_,
             pages);
-        program_->Start(showWindow);
+        program_->Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program_->window()));
         calls.clear();
     }
@@ -157,12 +157,6 @@ TEST_F(OrvexApplicationTest, WithoutATrayCancelMinimisesTheWindow) {
     program_->window().ControlClicked(layout::mainwindow::kCancelId);
     EXPECT_TRUE(program_->window().isMinimized());
     EXPECT_TRUE(program_->window().isVisible());
-}
-
-TEST_F(OrvexApplicationTest, StartedHiddenWithoutATrayTheWindowStartsMinimised) {
-    MakeProgram(false);
-    EXPECT_TRUE(program_->window().isVisible());
-    EXPECT_TRUE(program_->window().isMinimized());
 }
 
 TEST_F(OrvexApplicationTest, RefusedHotPlugNoticesAreReportedAndTheProgramRunsOn) {
