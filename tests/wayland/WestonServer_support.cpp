@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocalSocket>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -42,14 +43,18 @@ std::unique_ptr<WestonServer> WestonServer::Start(QString& whyNot) {
         {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + kSocketName,
          QStringLiteral("--idle-time=0"), QStringLiteral("--debug"),
          QStringLiteral("--log=") + server->runtimeFolder_.filePath(QStringLiteral("weston.log"))});
+    // The socket's file appears a moment before the compositor listens on it.
     const QString socket = server->runtimeFolder_.filePath(kSocketName);
+    const auto accepts = [&socket] {
+        QLocalSocket probe;
+        probe.connectToServer(socket);
+        return probe.waitForConnected(100);
+    };
     if (!server->weston_.waitForStarted(kStartMs) ||
         !QTest::qWaitFor(
-            [&] {
-                return QFile::exists(socket) || server->weston_.state() == QProcess::NotRunning;
-            },
+            [&] { return accepts() || server->weston_.state() == QProcess::NotRunning; },
             kStartMs) ||
-        !QFile::exists(socket)) {
+        server->weston_.state() == QProcess::NotRunning) {
         whyNot = QStringLiteral("weston did not come up");
         return nullptr;
     }
