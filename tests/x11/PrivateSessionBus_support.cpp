@@ -1,3 +1,6 @@
+#include <signal.h>
+#include <sys/prctl.h>
+
 #include <QDBusConnectionInterface>
 #include <QStandardPaths>
 #include <QTest>
@@ -19,6 +22,8 @@ std::unique_ptr<PrivateSessionBus> PrivateSessionBus::Start(QString& whyNot) {
     std::unique_ptr<PrivateSessionBus> bus(new PrivateSessionBus);
     const QString socket =
         QStringLiteral("unix:path=") + bus->folder_.filePath(QStringLiteral("bus"));
+    // A test program that crashes or is killed must not leave its bus behind.
+    bus->daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     bus->daemon_.start(
         QStringLiteral("dbus-daemon"),
         {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
