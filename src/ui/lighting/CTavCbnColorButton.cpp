@@ -1,12 +1,10 @@
 #include "ui/lighting/CTavCbnColorButton.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "ui/lighting/CColorPanel.h"
-#include "ui/lighting/ColorPanelPlacement.h"
 #include "ui/skin/MenuIdAllocator.h"
+#include "ui/skin/ScreenPlacement.h"
 
 namespace orvex::ui {
 
@@ -51,16 +49,19 @@ void CTavCbnColorButton::TogglePanel() {
         return;
     }
     const QRect onScreen(mapToGlobal(QPoint(0, 0)), size());
-    const QPoint bottomLeft(onScreen.x(), onScreen.y() + onScreen.height());
-    const QScreen* screen = QGuiApplication::screenAt(bottomLeft);
-    if (screen == nullptr) {
-        screen = this->screen();
-    }
-    const QSize panelSize = panel_->image().isNull() ? panel_->size() : panel_->image().size();
-    const QPoint topLeft = screen != nullptr
-                               ? PanelTopLeft(onScreen, panelSize, screen->availableGeometry())
-                               : bottomLeft;
-    panel_->ShowAt(topLeft);
+    panel_->ShowAt(
+        PanelTopLeft(onScreen, PanelSize(), AvailableScreenAreaAt(onScreen.bottomLeft())));
+}
+
+QSize CTavCbnColorButton::PanelSize() const {
+    return panel_->image().isNull() ? panel_->size() : panel_->image().size();
+}
+
+QPoint CTavCbnColorButton::PanelTopLeft(const QRect& button, const QSize& panel,
+                                        const std::optional<QRect>& available) {
+    // The panel drops down from the button's bottom-left corner, as the menus do from theirs.
+    const QRect wanted(QPoint(button.x(), button.y() + button.height()), panel);
+    return available ? PlaceOnScreen(wanted, *available, button).topLeft() : wanted.topLeft();
 }
 
 void CTavCbnColorButton::hideEvent(QHideEvent* event) {

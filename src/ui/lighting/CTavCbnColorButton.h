@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "ui/skin/ControlNotificationTarget.h"
 #include "ui/skin/SkinnedPushButton.h"
@@ -41,6 +42,11 @@ class CTavCbnColorButton : public SkinnedPushButton, public ControlNotificationT
     // Picks from the button's own panel.
     void ControlNotification(int code, int value) override;
 
+    // Where the panel opens for a button at `button` (screen coordinates): below it, flipped or
+    // shifted to stay inside the screen's free area when one is known, as the menus are.
+    static QPoint PanelTopLeft(const QRect& button, const QSize& panel,
+                               const std::optional<QRect>& available);
+
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A panel left open over a page that was switched away, or a window sent to the tray, would
@@ -49,6 +55,7 @@ class CTavCbnColorButton : public SkinnedPushButton, public ControlNotificationT
 
   private:
     void TogglePanel();
+    QSize PanelSize() const;
 
     CColorPanel* panel_ = nullptr;  // a Qt child of the button
     MenuIdAllocator* panelIds_ = nullptr;

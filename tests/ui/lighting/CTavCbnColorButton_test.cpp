@@ -10,7 +10,6 @@
 #include "core/device/VirtualClock.h"
 #include "ui/layout/ColorPanelLayout.h"
 #include "ui/lighting/CColorPanel.h"
-#include "ui/lighting/ColorPanelPlacement.h"
 #include "ui/skin/MenuIdAllocator.h"
 #include "ui/skin/RecordingParent.h"
 
@@ -60,7 +59,10 @@ TEST(ColorPanelPlacement, OpensUnderTheButtonAndStaysInsideTheScreensArea) {
     };
     const Case cases[] = {
         {"room below", {100, 100, 17, 16}, screen, {100, 116}},
-        {"at the right edge", {760, 100, 17, 16}, screen, {698, 116}},
+        {"at the right edge: its right edge under the button's",
+         {760, 100, 17, 16},
+         screen,
+         {675, 116}},
         {"at the bottom edge: above the button", {100, 560, 17, 16}, screen, {100, 478}},
         {"in the bottom right corner", {790, 590, 17, 16}, screen, {698, 508}},
         {"left of the area", {-30, 100, 17, 16}, screen, {0, 116}},
@@ -68,8 +70,12 @@ TEST(ColorPanelPlacement, OpensUnderTheButtonAndStaysInsideTheScreensArea) {
         {"below a top panel", {100, -20, 17, 16}, {0, 24, 800, 576}, {100, 24}},
         {"an area smaller than the panel", {10, 10, 17, 16}, {0, 0, 60, 40}, {0, 0}},
     };
+    // Where the compositor places pop-ups, the panel is asked for below its button.
+    EXPECT_EQ(CTavCbnColorButton::PanelTopLeft({100, 100, 17, 16}, panel, std::nullopt),
+              QPoint(100, 116));
     for (const Case& c : cases) {
-        EXPECT_EQ(PanelTopLeft(c.button, panel, c.available), c.topLeft) << c.where;
+        EXPECT_EQ(CTavCbnColorButton::PanelTopLeft(c.button, panel, c.available), c.topLeft)
+            << c.where;
     }
 }
 
