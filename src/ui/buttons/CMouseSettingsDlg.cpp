@@ -13,6 +13,7 @@
 #include "ui/skin/CTavCheckBox.h"
 #include "ui/skin/CTavComboButton.h"
 #include "ui/skin/CTavSliderCtrl.h"
+#include "ui/skin/ControlPlacement.h"
 #include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinFonts.h"
 #include "ui/skin/SkinImageSet.h"
@@ -41,20 +42,9 @@ QImage WholeImage(int element) {
     return SkinImageSet::Instance().GetSkinImage(element, SkinState::Normal, QRect());
 }
 
-template <typename Control>
-Control* Place(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* control = new Control(page);
-    control->SetControlId(id);
-    control->setGeometry(ToQRect(rect));
-    return control;
-}
-
 template <typename Button>
-void GiveFourPictures(Button* button) {
-    const QRect place = button->geometry();
-    button->SetImages(PagePicture(SkinState::Normal, place), PagePicture(SkinState::Hover, place),
-                      PagePicture(SkinState::Pressed, place),
-                      PagePicture(SkinState::Disabled, place));
+Button* PlaceButton(QWidget* page, int id, const layout::LayoutRect& rect) {
+    return PlaceFamilyButton<Button>(page, id, rect, SkinFamily::MouseSetting);
 }
 
 }  // namespace
@@ -76,7 +66,7 @@ CMouseSettingsDlg::CMouseSettingsDlg(const WindowServices& services, const Macro
 
 void CMouseSettingsDlg::BuildFunctionButtons() {
     for (std::size_t i = 0; i < kFunctionButtonCount; ++i) {
-        auto* button = Place<CTavComboButton>(this, ms::kFunctionIds[i], ms::kFunctions[i]);
+        auto* button = PlaceControl<CTavComboButton>(this, ms::kFunctionIds[i], ms::kFunctions[i]);
         const QRect place = button->geometry();
         button->SetImages(PagePicture(SkinState::Normal, place),
                           PagePicture(SkinState::Hover, place),
@@ -89,22 +79,19 @@ void CMouseSettingsDlg::BuildFunctionButtons() {
         button->SetSelection(FunctionText(initial), ToCode(initial), 0);
         functions_[i] = button;
 
-        badges_[i] = Place<CTavButton>(this, layout::kNoControlId, ms::kButtonBadges[i]);
-        GiveFourPictures(badges_[i]);
+        badges_[i] = PlaceButton<CTavButton>(this, layout::kNoControlId, ms::kButtonBadges[i]);
     }
 }
 
 void CMouseSettingsDlg::BuildPointerControls() {
     for (std::size_t i = 0; i < kReportRateCount; ++i) {
-        reportRates_[i] = Place<CTavCheckBox>(this, kReportRateIds[i], ms::kReportRates[i]);
-        GiveFourPictures(reportRates_[i]);
+        reportRates_[i] = PlaceButton<CTavCheckBox>(this, kReportRateIds[i], ms::kReportRates[i]);
     }
     CheckReportRate(kReportRateCount - 1);  // 1000 Hz
     doubleClick_ = MakeSlider(ms::kDoubleClickId, ms::kDoubleClick, kDoubleClickRange);
     scrollSpeed_ = MakeSlider(ms::kScrollSpeedId, ms::kScrollSpeed, kScrollSpeedRange);
     accelerationEnable_ =
-        Place<CTavCheckBox>(this, ms::kAccelerationEnableId, ms::kAccelerationEnable);
-    GiveFourPictures(accelerationEnable_);
+        PlaceButton<CTavCheckBox>(this, ms::kAccelerationEnableId, ms::kAccelerationEnable);
     acceleration_ =
         MakeSlider(ms::kPointAccelerationId, ms::kPointAcceleration, kAccelerationRange);
     FollowAccelerationEnable();
@@ -112,7 +99,7 @@ void CMouseSettingsDlg::BuildPointerControls() {
 
 CTavSliderCtrl* CMouseSettingsDlg::MakeSlider(int id, const layout::LayoutRect& rect,
                                               const SliderRange& range) {
-    auto* slider = Place<CTavSliderCtrl>(this, id, rect);
+    auto* slider = PlaceControl<CTavSliderCtrl>(this, id, rect);
     const QImage thumb = WholeImage(kSliderThumbElement);
     slider->SetImages(PagePicture(SkinState::Normal, slider->geometry()), thumb, thumb,
                       WholeImage(kSliderInertThumbElement));

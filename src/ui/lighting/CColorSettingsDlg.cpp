@@ -9,6 +9,7 @@
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavCheckBox.h"
 #include "ui/skin/CTavEdit.h"
+#include "ui/skin/ControlPlacement.h"
 #include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinImageSet.h"
 
@@ -57,14 +58,6 @@ QImage PanelPicture() {
 }
 
 // A control of the page with its identifier, at its place.
-template <typename Control>
-Control* Place(QWidget* page, int controlId, const layout::LayoutRect& rect) {
-    auto* made = new Control(page);
-    made->SetControlId(controlId);
-    made->setGeometry(ToQRect(rect));
-    return made;
-}
-
 }  // namespace
 
 CColorSettingsDlg::CColorSettingsDlg(const WindowServices& services, QWidget* parent)
@@ -132,7 +125,7 @@ CTavButton* CColorSettingsDlg::MakeStateButton(int controlId, const layout::Layo
     const auto crop = [&](SkinState state) {
         return skin.CropFamily(SkinFamily::ColorSetting, state, place);
     };
-    auto* made = Place<CTavButton>(this, controlId, rect);
+    auto* made = PlaceControl<CTavButton>(this, controlId, rect);
     made->SetImages(crop(SkinState::Normal), crop(SkinState::Hover), crop(SkinState::Pressed),
                     crop(SkinState::Disabled));
     return made;
@@ -142,7 +135,7 @@ CTavButton* CColorSettingsDlg::MakeElementButton(int controlId, int element,
                                                  const layout::LayoutRect& rect,
                                                  bool withDisabledImage) {
     const StateImages images = ElementImages(element, rect);
-    auto* made = Place<CTavButton>(this, controlId, rect);
+    auto* made = PlaceControl<CTavButton>(this, controlId, rect);
     made->SetImages(images.normal, images.hover, images.pressed,
                     withDisabledImage ? images.disabled : QImage());
     return made;
@@ -151,7 +144,7 @@ CTavButton* CColorSettingsDlg::MakeElementButton(int controlId, int element,
 CTavCheckBox* CColorSettingsDlg::MakeZoneBox(int controlId, int element,
                                              const layout::LayoutRect& rect) {
     const StateImages images = ElementImages(element, rect);
-    auto* made = Place<CTavCheckBox>(this, controlId, rect);
+    auto* made = PlaceControl<CTavCheckBox>(this, controlId, rect);
     made->SetImages(images.normal, images.hover, images.pressed, images.disabled);
     return made;
 }
@@ -160,7 +153,7 @@ CTavCheckBox* CColorSettingsDlg::MakeZoneBox(int controlId, int element,
 // picture is ever shown.
 CTavCheckBox* CColorSettingsDlg::MakeFixedZoneBox(int controlId, int element,
                                                   const layout::LayoutRect& rect) {
-    auto* made = Place<CTavCheckBox>(this, controlId, rect);
+    auto* made = PlaceControl<CTavCheckBox>(this, controlId, rect);
     made->SetImages(QImage(), QImage(), QImage(), Element(element, SkinState::Disabled, rect));
     made->setEnabled(false);
     return made;
@@ -169,7 +162,7 @@ CTavCheckBox* CColorSettingsDlg::MakeFixedZoneBox(int controlId, int element,
 CTavCbnColorButton* CColorSettingsDlg::MakeColourButton(int controlId, int element,
                                                         const layout::LayoutRect& rect) {
     const StateImages images = ElementImages(element, rect);
-    auto* made = Place<CTavCbnColorButton>(this, controlId, rect);
+    auto* made = PlaceControl<CTavCbnColorButton>(this, controlId, rect);
     made->SetPanelIdAllocator(panelIds_);
     made->SetImages(images.normal, images.hover, images.pressed, PanelPicture());
     return made;
@@ -180,14 +173,14 @@ CTavCbnColorButton* CColorSettingsDlg::MakeColourButton(int controlId, int eleme
 CTavButton* CColorSettingsDlg::MakePassiveSwatch(int controlId, int element,
                                                  const layout::LayoutRect& rect) {
     const StateImages images = ElementImages(element, rect);
-    auto* made = Place<CTavButton>(this, controlId, rect);
+    auto* made = PlaceControl<CTavButton>(this, controlId, rect);
     made->SetImages(images.normal, images.hover, QImage(), PanelPicture());
     return made;
 }
 
 CTavEdit* CColorSettingsDlg::MakeColourField(int controlId, int element,
                                              const layout::LayoutRect& rect) {
-    auto* made = Place<CTavEdit>(this, controlId, rect);
+    auto* made = PlaceControl<CTavEdit>(this, controlId, rect);
     made->SetBackgroundImage(Element(element, SkinState::Normal, rect));
     made->SetDigitsOnly(true);
     return made;

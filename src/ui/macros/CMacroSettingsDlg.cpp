@@ -13,6 +13,7 @@
 #include "ui/services/PopupRunner.h"
 #include "ui/skin/CTavButton.h"
 #include "ui/skin/CTavCheckBox.h"
+#include "ui/skin/ControlPlacement.h"
 #include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/MessageBox.h"
 #include "ui/skin/NotificationCodes.h"
@@ -33,20 +34,6 @@ constexpr int kRecordDelayElement = 119;
 constexpr int kRecordHoldElement = 120;
 constexpr int kStartRecordElement = 121;
 constexpr int kStopRecordElement = 122;
-
-template <typename Button>
-Button* MakeButton(QWidget* page, int id, const layout::LayoutRect& place, int element) {
-    SkinImageSet& skin = SkinImageSet::Instance();
-    const QRect rect = ToQRect(place);
-    auto* button = new Button(page);
-    button->SetControlId(id);
-    button->setGeometry(rect);
-    button->SetImages(skin.GetSkinImage(element, SkinState::Normal, rect),
-                      skin.GetSkinImage(element, SkinState::Hover, rect),
-                      skin.GetSkinImage(element, SkinState::Pressed, rect),
-                      skin.GetSkinImage(element, SkinState::Disabled, rect));
-    return button;
-}
 
 template <typename List>
 void PlaceList(List* list, int id, const layout::LayoutRect& place, int element) {
@@ -90,17 +77,18 @@ CMacroSettingsDlg::~CMacroSettingsDlg() {
 void CMacroSettingsDlg::PlaceControls() {
     PlaceList(macroList_, mc::kMacroListId, mc::kMacroList, kMacroListElement);
     PlaceList(eventList_, mc::kEventListId, mc::kEventList, kEventListElement);
-    newMacro_ = MakeButton<CTavButton>(this, mc::kNewMacroId, mc::kNewMacro, kNewMacroElement);
-    delete_ = MakeButton<CTavButton>(this, mc::kDeleteId, mc::kDelete, kDeleteElement);
-    recordDelay_ =
-        MakeButton<CTavCheckBox>(this, mc::kRecordDelayId, mc::kRecordDelay, kRecordDelayElement);
-    recordHold_ =
-        MakeButton<CTavCheckBox>(this, mc::kRecordHoldId, mc::kRecordHold, kRecordHoldElement);
-    startRecord_ =
-        MakeButton<CTavButton>(this, mc::kStartRecordId, mc::kStartRecord, kStartRecordElement);
+    newMacro_ =
+        PlaceElementButton<CTavButton>(this, mc::kNewMacroId, mc::kNewMacro, kNewMacroElement);
+    delete_ = PlaceElementButton<CTavButton>(this, mc::kDeleteId, mc::kDelete, kDeleteElement);
+    recordDelay_ = PlaceElementButton<CTavCheckBox>(this, mc::kRecordDelayId, mc::kRecordDelay,
+                                                    kRecordDelayElement);
+    recordHold_ = PlaceElementButton<CTavCheckBox>(this, mc::kRecordHoldId, mc::kRecordHold,
+                                                   kRecordHoldElement);
+    startRecord_ = PlaceElementButton<CTavButton>(this, mc::kStartRecordId, mc::kStartRecord,
+                                                  kStartRecordElement);
     startRecord_->SetText(QStringLiteral("Start Record"));
-    stopRecord_ =
-        MakeButton<CTavButton>(this, mc::kStopRecordId, mc::kStopRecord, kStopRecordElement);
+    stopRecord_ = PlaceElementButton<CTavButton>(this, mc::kStopRecordId, mc::kStopRecord,
+                                                 kStopRecordElement);
     stopRecord_->SetText(QStringLiteral("Stop Record"));
     stopRecord_->hide();
 }

@@ -10,6 +10,7 @@
 #include "ui/skin/CTavSliderCtrl.h"
 #include "ui/skin/CTavSliderCtrl3D.h"
 #include "ui/skin/CTavStatic.h"
+#include "ui/skin/ControlPlacement.h"
 #include "ui/skin/LayoutRectQt.h"
 #include "ui/skin/SkinFonts.h"
 #include "ui/skin/SkinImageSet.h"
@@ -54,27 +55,15 @@ SkinState StepBoxLook(bool separate) {
     return separate ? SkinState::Hover : SkinState::Normal;
 }
 
-template <typename Control>
-Control* Place(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* control = new Control(page);
-    control->SetControlId(id);
-    control->setGeometry(ToQRect(rect));
-    return control;
-}
-
 // Push buttons and check boxes take their four looks from the page's four bitmaps.
 template <typename Button>
 Button* PlaceButton(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* button = Place<Button>(page, id, rect);
-    const QRect place = button->geometry();
-    button->SetImages(Crop(SkinState::Normal, place), Crop(SkinState::Hover, place),
-                      Crop(SkinState::Pressed, place), Crop(SkinState::Disabled, place));
-    return button;
+    return PlaceFamilyButton<Button>(page, id, rect, SkinFamily::Sensor);
 }
 
 CTavSliderCtrl* PlaceSlider(QWidget* page, int id, const layout::LayoutRect& rect, int minimum,
                             int maximum) {
-    auto* slider = Place<CTavSliderCtrl>(page, id, rect);
+    auto* slider = PlaceControl<CTavSliderCtrl>(page, id, rect);
     const QImage thumb = WholeImage(kSliderThumbElement);
     slider->SetImages(Crop(SkinState::Normal, slider->geometry()), thumb, thumb,
                       WholeImage(kSliderInertThumbElement));
@@ -85,7 +74,7 @@ CTavSliderCtrl* PlaceSlider(QWidget* page, int id, const layout::LayoutRect& rec
 }
 
 CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* page, int id, const layout::LayoutRect& rect) {
-    auto* slider = Place<CTavSliderCtrl3D>(page, id, rect);
+    auto* slider = PlaceControl<CTavSliderCtrl3D>(page, id, rect);
     slider->SetImages(
         Crop(SkinState::Normal, slider->geometry()), WholeImage(kResolutionThumbElements[0]),
         WholeImage(kResolutionThumbElements[1]), WholeImage(kResolutionThumbElements[2]));
@@ -96,7 +85,7 @@ CTavSliderCtrl3D* PlaceResolutionSlider(QWidget* page, int id, const layout::Lay
 }
 
 CTavStatic* PlaceStepStatic(QWidget* page, const layout::LayoutRect& rect) {
-    auto* label = Place<CTavStatic>(page, layout::kNoControlId, rect);
+    auto* label = PlaceControl<CTavStatic>(page, layout::kNoControlId, rect);
     label->SetFontHeight(kStepLabelFontHeight);
     label->SetTextColour(kStepLabelTextArgb);
     label->SetCentreHorizontally(true);
@@ -111,10 +100,10 @@ void CSensorDlg::BuildControls() {
     BuildResolutionControls();
 
     definedModeBox_ = PlaceButton<CTavCheckBox>(this, kDefinedModeId, sn::kDefinedMode);
-    numberField_ = Place<CQELNUMEdit>(this, kDefinedValueId, sn::kDefinedValue);
+    numberField_ = PlaceControl<CQELNUMEdit>(this, kDefinedValueId, sn::kDefinedValue);
     numberField_->SetBackgroundImage(Crop(SkinState::Normal, numberField_->geometry()));
 
-    angleSnap_ = Place<CQELComboButton>(this, kAngleSnapId, sn::kAngleSnap);
+    angleSnap_ = PlaceControl<CQELComboButton>(this, kAngleSnapId, sn::kAngleSnap);
     const QRect snapPlace = angleSnap_->geometry();
     angleSnap_->SetImages(Crop(SkinState::Normal, snapPlace), Crop(SkinState::Hover, snapPlace),
                           Crop(SkinState::Pressed, snapPlace));
@@ -150,13 +139,14 @@ void CSensorDlg::BuildSurfaceControls() {
     analyzeSurfaceButton_ = PlaceButton<CTavButton>(this, kAnalyzeSurfaceId, sn::kAnalyzeSurface);
 
     // The bar is an empty trough at rest; its fill is the lit trough of the pressed bitmap.
-    qualityAnalyzer_ = Place<CTavProgressCtrl>(this, kQualityAnalyzerId, sn::kQualityAnalyzer);
+    qualityAnalyzer_ =
+        PlaceControl<CTavProgressCtrl>(this, kQualityAnalyzerId, sn::kQualityAnalyzer);
     const QRect barPlace = qualityAnalyzer_->geometry();
     qualityAnalyzer_->SetImages(Crop(SkinState::Normal, barPlace),
                                 Crop(SkinState::Pressed, barPlace));
     qualityAnalyzer_->SetVertical(true);
 
-    surface_ = Place<CTavStatic>(this, kSurfaceId, sn::kSurface);
+    surface_ = PlaceControl<CTavStatic>(this, kSurfaceId, sn::kSurface);
     surface_->SetBackground(SurfacePicture(0));
     for (int level = 0; level < kSurfaceLevels; ++level) {
         surface_->AddImage(SurfacePicture(level));
