@@ -1,6 +1,7 @@
 #include "core/macros/MacroFolder.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -68,6 +69,87 @@ std::unique_ptr<CMacro> LoadMacroFile(const std::filesystem::path& path) {
     return std::make_unique<CMacro>(std::move(*macro));
 }
 
+struct ListedMacro {
+    std::u16string foldedFileName;
+    std::unique_ptr<CMacro> macro;
+};
+
+// The macros the folder's list names, each with its file's name; `skipped` counts the entries
+// that cannot be read.
+std::vector<ListedMacro> ReadListedMacros(const std::filesystem::path& folder,
+                                          std::size_t& skipped) {
+    skipped = 0;
+    std::vector<ListedMacro> listed;
+    DataStream list;
+    if (folder.empty() || !list.LoadFromFile(folder / PathFromUtf16(kMacroListFileName))) {
+        return listed;
+    }
+    std::set<std::u16string> seen;
+    for (const std::u16string& entry : DecodeMacroList(list.bytes())) {
+        const auto fileName = ListEntryFileName(entry);
+        // A file named twice would come back as two macros with one id.
+        if (!fileName || !seen.insert(FoldFileNameCase(*fileName)).second) {
+            ++skipped;
+            continue;
+        }
+        auto macro = LoadMacroFile(folder / PathFromUtf16(*fileName));
+        if (!macro) {
+            ++skipped;
+            continue;
+        }
+        listed.push_back({FoldFileNameCase(*fileName), std::move(macro)});
+    }
+    return listed;
+}
+
+std::u16string FoldedFileName(const std::filesystem::path& path) {
+    return FoldFileNameCase(Utf16FromPath(path.filename()));
+}
+
+// Which macro each file named by the folder's list holds, by its folded file name.
+std::map<std::u16string, std::int32_t> ListedMacroIds(const std::filesystem::path& folder) {
+    std::size_t skipped = 0;
+    std::map<std::u16string, std::int32_t> ids;
+    for (const ListedMacro& listed : ReadListedMacros(folder, skipped)) {
+        ids.emplace(listed.foldedFileName, listed.macro->id);
+    }
+    return ids;
+}
+
+// A file name for a macro's contents while its own file still holds another macro, free of every
+// name the old list or the new files use.
+std::filesystem::path StagingPath(const std::filesystem::path& folder,
+                                  std::set<std::u16string>& namesInUse) {
+    for (std::size_t n = 1;; ++n) {
+        std::u16string fileName = u"staged~";
+        for (const char digit : std::to_string(n)) {
+            fileName.push_back(static_cast<char16_t>(digit));
+        }
+        fileName += kMacroFileExtension;
+        if (namesInUse.insert(FoldFileNameCase(fileName)).second) {
+            return folder / PathFromUtf16(fileName);
+        }
+    }
+}
+
+FileWriteResult WriteMacroList(const std::filesystem::path& listPath,
+                               const std::vector<std::filesystem::path>& files,
+                               const MacroFileWriter& write) {
+    std::vector<std::u16string> entries;
+    entries.reserve(files.size());
+    for (const auto& file : files) {
+        entries.push_back(Utf16FromPath(file));
+    }
+    ClearWayFor(listPath);
+    return write(listPath, EncodeMacroList(entries));
+}
+
+FileWriteResult WriteMacroFile(const std::filesystem::path& path, const CMacro& macro,
+                               const MacroFileWriter& write) {
+    ClearWayFor(path);
+    return write(path, EncodeMacroFile(macro));
+}
+
 }  // namespace
 
 MacroFileWriter AtomicMacroFileWriter() {
@@ -117,48 +199,59 @@ FileWriteResult SaveMacroFolder(const std::filesystem::path& folder,
         return FileWriteResult::Failure("no free file name for a macro");
     }
 
-    std::vector<std::filesystem::path> written;
-    std::vector<std::u16string> listEntries;
+    const std::map<std::u16string, std::int32_t> listedIds = ListedMacroIds(folder);
+    std::set<std::u16string> namesInUse{FoldFileNameCase(kMacroListFileName)};
+    for (const auto& [name, id] : listedIds) {
+        namesInUse.insert(name);
+    }
+    std::vector<std::filesystem::path> paths;
+    for (const std::u16string& stem : *stems) {
+        paths.push_back(MacroFilePath(folder, stem));
+        namesInUse.insert(FoldedFileName(paths.back()));
+    }
+
+    // A macro whose file the old list names for another macro (a name given up by a deleted
+    // macro and taken by a new one, or files swapped by hand) cannot be written there at once:
+    // the old list would load it in the other's stead and lose that one. It goes to a staging
+    // file first, named by an interim list, so every list on disk always names files that hold
+    // the macros it named.
+    std::vector<bool> heldByOther(macros.size(), false);
+    std::vector<std::filesystem::path> interim = paths;
     for (std::size_t i = 0; i < macros.size(); ++i) {
-        const std::filesystem::path path = MacroFilePath(folder, (*stems)[i]);
-        ClearWayFor(path);
-        if (auto result = write(path, EncodeMacroFile(*macros[i])); !result) {
+        const auto listed = listedIds.find(FoldedFileName(paths[i]));
+        heldByOther[i] = listed != listedIds.end() && listed->second != macros[i]->id;
+        if (heldByOther[i]) {
+            interim[i] = StagingPath(folder, namesInUse);
+        }
+        if (auto result = WriteMacroFile(interim[i], *macros[i], write); !result) {
             return result;
         }
-        written.push_back(path);
-        listEntries.push_back(Utf16FromPath(path));
     }
     const std::filesystem::path listPath = folder / PathFromUtf16(kMacroListFileName);
-    ClearWayFor(listPath);
-    if (auto result = write(listPath, EncodeMacroList(listEntries)); !result) {
+    if (interim != paths) {
+        if (auto result = WriteMacroList(listPath, interim, write); !result) {
+            return result;
+        }
+        for (std::size_t i = 0; i < macros.size(); ++i) {
+            if (auto result = heldByOther[i] ? WriteMacroFile(paths[i], *macros[i], write)
+                                             : FileWriteResult::Success();
+                !result) {
+                return result;
+            }
+        }
+    }
+    if (auto result = WriteMacroList(listPath, paths, write); !result) {
         return result;
     }
-    written.push_back(listPath);
-
-    RemoveStaleEntries(folder, written);
+    paths.push_back(listPath);
+    RemoveStaleEntries(folder, paths);
     return FileWriteResult::Success();
 }
 
 MacroFolderContents LoadMacroFolder(const std::filesystem::path& folder) {
     MacroFolderContents contents;
-    DataStream list;
-    if (folder.empty() || !list.LoadFromFile(folder / PathFromUtf16(kMacroListFileName))) {
-        return contents;
-    }
-    std::set<std::u16string> seen;
-    for (const std::u16string& entry : DecodeMacroList(list.bytes())) {
-        const auto fileName = ListEntryFileName(entry);
-        // A file named twice would come back as two macros with one id.
-        if (!fileName || !seen.insert(FoldFileNameCase(*fileName)).second) {
-            ++contents.skipped;
-            continue;
-        }
-        auto macro = LoadMacroFile(folder / PathFromUtf16(*fileName));
-        if (!macro) {
-            ++contents.skipped;
-            continue;
-        }
-        contents.macros.push_back(std::move(macro));
+    for (ListedMacro& listed : ReadListedMacros(folder, contents.skipped)) {
+        contents.macros.push_back(std::move(listed.macro));
     }
     return contents;
 }

@@ -28,9 +28,12 @@ std::optional<std::vector<std::u16string>> AssignMacroFileStems(
     std::span<const std::unique_ptr<CMacro>> macros, bool& renamed);
 
 // Rewrites the macro folder: one ".macro" file per macro and "macroList.dat" naming them in list
-// order. The new files are written first, each atomically; only when all of them are in place is
-// everything else in the folder (files of deleted macros, strays, subfolders) removed. A failure
-// on the way leaves every file of the previous save readable, so no macro is lost. A folder path
+// order. The new files are written first, each atomically (one whose name the old list gives to
+// another macro through a staging file and an interim list); only when the list naming them is in
+// place is everything else in the folder (files of deleted macros, strays, temporary files left by
+// an interrupted save, subfolders) removed. A failure or a kill on the way leaves a list whose
+// every file holds the macro it named, each in its old or its new version, so no macro is lost
+// and none comes back twice. A folder path
 // shorter than 4 characters means no folder: nothing is written.
 FileWriteResult SaveMacroFolder(const std::filesystem::path& folder,
                                 std::span<const std::unique_ptr<CMacro>> macros, bool& renamed,

@@ -3,23 +3,41 @@
 #include <cerrno>
 #include <fstream>
 #include <random>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace orvex {
 namespace {
 
-// A fresh name beside the target, so two saves of the same file never share a temporary file.
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+constexpr std::size_t kTemporaryTagLength = 8;
+constexpr std::string_view kTemporaryExtension = ".tmp";
+
+// A fresh name beside the target, "<target>.<8 hex digits>.tmp", so two saves of the same file
+// never share a temporary file.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
     thread_local std::mt19937 generator{std::random_device{}()};
-    static constexpr char kHex[] = "0123456789abcdef";
     std::string suffix = ".";
-    for (int i = 0; i < 8; ++i) {
-        suffix.push_back(kHex[generator() % 16]);
+    for (std::size_t i = 0; i < kTemporaryTagLength; ++i) {
+        suffix.push_back(kHexDigits[generator() % kHexDigits.size()]);
     }
-    suffix += ".tmp";
+    suffix += kTemporaryExtension;
     std::filesystem::path temporary = target;
     temporary += suffix;
     return temporary;
+}
+
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
+    const std::size_t expected =
+        targetName.size() + 1 + kTemporaryTagLength + kTemporaryExtension.size();
+    if (name.size() != expected || !name.starts_with(targetName) ||
+        !name.ends_with(kTemporaryExtension) || name[targetName.size()] != '.') {
+        return false;
+    }
+    const std::string_view tag =
+        std::string_view(name).substr(targetName.size() + 1, kTemporaryTagLength);
+    return tag.find_first_not_of(kHexDigits) == std::string_view::npos;
 }
 
 // Why the last file operation failed, as the system words it ("No space left on device",
@@ -72,6 +90,27 @@ FileWriteResult WriteFileAtomically(const std::filesystem::path& target,
                                         renameError.message());
     }
     return FileWriteResult::Success();
+}
+
+void RemoveStaleTemporaryFiles(const std::filesystem::path& target, std::chrono::seconds age) {
+    const std::string targetName = target.filename().string();
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const auto cutoff = std::filesystem::file_time_type::clock::now() - age;
+    std::error_code error;
+    std::vector<std::filesystem::path> stale;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code statError;
+        if (IsTemporaryNameOf(it->path().filename().string(), targetName) &&
+            it->is_regular_file(statError) && it->last_write_time(statError) <= cutoff &&
+            !statError) {
+            stale.push_back(it->path());
+        }
+    }
+    for (const auto& path : stale) {
+        std::filesystem::remove(path, error);
+    }
 }
 
 bool CreateFolderPath(const std::filesystem::path& path) {

@@ -27,7 +27,11 @@ bool IsUnsafeFileNameUnit(char16_t unit) {
 FileWriteResult SaveProfile(const ProfileRecord& record, const std::filesystem::path& path) {
     DataStream stream;
     WriteProfile(stream, record);
-    return stream.SaveToFile(path);
+    FileWriteResult result = stream.SaveToFile(path);
+    // A program killed between writing its temporary file and renaming it leaves the file behind;
+    // the next save of the same file clears it away.
+    RemoveStaleTemporaryFiles(path);
+    return result;
 }
 
 ProfileLoadStatus LoadProfile(const std::filesystem::path& path, ProfileRecord& record) {

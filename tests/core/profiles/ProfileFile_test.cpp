@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/profiles/ProfileSamples.h"
 #include "core/profiles/TempFolder.h"
@@ -197,6 +201,31 @@ TEST(ProfileFileTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
         ++entries;
     }
     EXPECT_EQ(entries, 2u) << "a temporary file was left behind";
+}
+
+TEST(ProfileFileTest, SaveClearsOnlyItsOwnTemporaryFilesLeftByAnEarlierKill) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    const auto target = folder / "Default1.profile";
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const Bytes junk{'h', 'a', 'l', 'f'};
+    // Left by a kill long ago; one still being written by another program's save; one of
+    // another file; the user's own files that merely look alike.
+    const std::vector<std::pair<std::string, bool>> files{
+        {"Default1.profile.0badf00d.tmp", false}, {"Default1.profile.1234abcd.tmp", true},
+        {"Default2.profile.0badf00d.tmp", true},  {"Default1.profile.notes.tmp", true},
+        {"Default1.profile.0BADF00D.tmp", true},  {"Default1.profile.0badf00d.tmp.txt", true}};
+    for (const auto& [name, kept] : files) {
+        WriteBytes(folder / name, junk);
+        if (name != "Default1.profile.1234abcd.tmp") {
+            fs::last_write_time(folder / name, old);
+        }
+    }
+
+    ASSERT_TRUE(SaveProfile(RecordWithMacros(), target));
+    for (const auto& [name, kept] : files) {
+        EXPECT_EQ(fs::exists(folder / name), kept) << name;
+    }
 }
 
 TEST(ProfileFileTest, ExportAddsTheExtensionUnlessItIsExactlyProfile) {
