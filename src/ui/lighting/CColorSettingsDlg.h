@@ -10,6 +10,7 @@
 #include "ui/layout/LayoutRect.h"
 #include "ui/lighting/LightingAnimation.h"
 #include "ui/pages/ProfilePage.h"
+#include "ui/pages/TimersPausedWhileHidden.h"
 #include "ui/services/WindowServices.h"
 #include "ui/skin/MenuIdAllocator.h"
 
@@ -104,6 +105,7 @@ class CColorSettingsDlg : public ProfilePage {
     // the poll shows only what the user typed.
     std::array<QString, 3> lastAppliedTexts_;
     QTimer fieldPoll_;
+    TimersPausedWhileHidden pausedWhileHidden_{*this, {&fieldPoll_}};
 };
 
 }  // namespace orvex::ui

@@ -7,6 +7,7 @@
 
 #include "ui/layout/SensorLayout.h"
 #include "ui/pages/ProfilePage.h"
+#include "ui/pages/TimersPausedWhileHidden.h"
 #include "ui/services/WindowServices.h"
 
 namespace orvex::ui {
@@ -26,7 +27,7 @@ class CTavStatic;
 // bar and the "Surface" picture show. Everything but the lift-off buttons and the analysis
 // reaches the mouse only when the window applies the profile.
 //
-// Two timers run for the page's whole life, shown or not: one keeps the number field's text a
+// Two timers run while the page is on screen: one keeps the number field's text a
 // number within ±30 (NumberFieldTick), one writes the resolutions into the step labels
 // (StepLabelTick). Tests stop them and call the ticks themselves.
 class CSensorDlg : public ProfilePage {
@@ -147,6 +148,7 @@ class CSensorDlg : public ProfilePage {
 
     QTimer numberFieldTimer_;
     QTimer stepLabelTimer_;
+    TimersPausedWhileHidden pausedWhileHidden_{*this, {&numberFieldTimer_, &stepLabelTimer_}};
 };
 
 }  // namespace orvex::ui
