@@ -18,6 +18,7 @@
 #include "orvex/BuildInfo.h"
 #include "platform/Autostart.h"
 #include "platform/DeviceMonitor.h"
+#include "platform/FreedMemory.h"
 #include "platform/KeyboardHook.h"
 #include "platform/PointerSettings.h"
 #include "platform/TerminationRequests.h"
@@ -34,6 +35,7 @@
 #include "ui/macros/KeyboardHookSlot.h"
 #include "ui/macros/WindowKeyFeed.h"
 #include "ui/sensor/CPopDlg.h"
+#include "ui/skin/SkinImageSet.h"
 
 namespace {
 
@@ -229,6 +231,9 @@ int Run(const QApplication& app) {
     };
 
     ui::OrvexApplication program(services, {}, instance);
+    // Every control now holds its own piece of the skin; what a later pop-up needs is read again.
+    ui::SkinImageSet::Instance().ReleaseImages();
+    platform::ReturnFreedMemoryToSystem();
     program.EndOnTerminationRequests(platform::CatchTerminationRequests());
     program.Start(!options.hidden);
     if (!options.simulate) {

@@ -37,11 +37,23 @@ void SkinImageSet::LoadSkinImages() {
         return;
     }
     loaded_ = true;
-    const QDir folder(skinFolder_);
     for (int slot = 0; slot < kSkinFileCount; ++slot) {
-        const std::string_view name = kSkinFileNames[static_cast<std::size_t>(slot)];
-        images_[static_cast<std::size_t>(slot)] = LoadImageFile(
-            folder.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+        images_[static_cast<std::size_t>(slot)] = SlotFile(slot);
+    }
+}
+
+QImage SkinImageSet::SlotFile(int slot) const {
+    const std::string_view name = kSkinFileNames[static_cast<std::size_t>(slot)];
+    return LoadImageFile(
+        QDir(skinFolder_)
+            .filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+}
+
+void SkinImageSet::ReleaseImages() {
+    for (std::size_t slot = 0; slot < images_.size(); ++slot) {
+        // A bitmap that did not load stays missing, so its failure is still reported.
+        released_[slot] = !images_[slot].isNull();
+        images_[slot] = QImage();
     }
 }
 
@@ -72,12 +84,17 @@ QImage SkinImageSet::CropFamily(SkinFamily family, SkinState state, const QRect&
     return CropSlot(slot, rect);
 }
 
-const QImage& SkinImageSet::SlotImage(int slot) const {
+const QImage& SkinImageSet::SlotImage(int slot) {
     static const QImage none;
     if (slot < 0 || slot >= kSkinFileCount) {
         return none;
     }
-    return images_[static_cast<std::size_t>(slot)];
+    const auto index = static_cast<std::size_t>(slot);
+    if (released_[index]) {
+        released_[index] = false;
+        images_[index] = SlotFile(slot);
+    }
+    return images_[index];
 }
 
 QImage SkinImageSet::TakeFromSlot(int slot, bool copy) {

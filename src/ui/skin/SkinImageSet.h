@@ -46,7 +46,12 @@ class SkinImageSet {
     QImage CropFamily(SkinFamily family, SkinState state, const QRect& rect);
 
     // The loaded image of a slot (null when its file did not load).
-    const QImage& SlotImage(int slot) const;
+    const QImage& SlotImage(int slot);
+
+    // Drops the decoded bitmaps; a later request decodes its file again. The window calls it once
+    // its controls hold their own pieces: the whole set, decoded, is as large as the rest of the
+    // program.
+    void ReleaseImages();
 
     const QString& skinFolder() const { return skinFolder_; }
 
@@ -56,12 +61,14 @@ class SkinImageSet {
     static QImage LoadImageFile(const QString& path);
 
   private:
+    QImage SlotFile(int slot) const;
     QImage TakeFromSlot(int slot, bool copy);
     QImage CropSlot(int slot, const QRect& rect);
     void ReportLoadFailure();
 
     QString skinFolder_;
     std::array<QImage, kSkinFileCount> images_;
+    std::array<bool, kSkinFileCount> released_{};
     bool loaded_ = false;
     bool failureReported_ = false;
 };

@@ -185,6 +185,23 @@ TEST_F(SkinImageSetTest, LoadsOnFirstRequestAndOnlyOnce) {
               SkinTestFolder::SlotPicture(1).copy(kControlRect));
 }
 
+TEST_F(SkinImageSetTest, ReleasedImagesAreReadAgainAndAFileGoneSinceFailsAsAMissingOne) {
+    folder.Remove("ColorSetting_Over.bmp");
+    SkinImageSet set(folder.path());
+    set.LoadSkinImages();
+    set.ReleaseImages();
+
+    EXPECT_EQ(set.GetSkinImage(1, SkinState::Hover, kControlRect),
+              SkinTestFolder::SlotPicture(1).copy(kControlRect));
+    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+
+    folder.Remove("Main_Down.bmp");
+    EXPECT_TRUE(set.GetSkinImage(1, SkinState::Pressed, kControlRect).isNull());
+    EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{kFailureText});
+    EXPECT_TRUE(set.SlotImage(14).isNull()) << "a bitmap missing at start stays missing";
+    EXPECT_EQ(RunEventLoopBriefly(), 0);
+}
+
 TEST_F(SkinImageSetTest, MissingFileFailsOnlyWhenACropNeedsItAndEndsTheProgram) {
     folder.Remove("ColorSetting_Over.bmp");
     SkinImageSet set(folder.path());
