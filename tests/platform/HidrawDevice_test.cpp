@@ -2,7 +2,9 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace orvex::platform {
@@ -31,6 +33,30 @@ TEST(HidrawDeviceTest, AClosedHandleCountsAsAGoneDevice) {
     std::vector<std::uint8_t> report(64, 0);
     EXPECT_EQ(device.SetFeature(report), HidError::NoDevice);  // EBADF
     EXPECT_EQ(device.GetFeature(report), HidError::NoDevice);
+}
+
+}  // namespace
+}  // namespace orvex::platform
+
+namespace orvex::platform {
+namespace {
+
+// Two programs open the mouse's node each for themselves; two opens of one file show the same.
+TEST(HidrawDeviceTest, AnExchangeLockHeldThroughOneOpeningKeepsTheOtherWaitingUntilReleased) {
+    char path[] = "/tmp/orvex-hidraw-lock-XXXXXX";
+    const int made = ::mkstemp(path);
+    ASSERT_GE(made, 0);
+    ::close(made);
+    HidrawDevice first(UniqueFd(::open(path, O_RDWR | O_CLOEXEC)));
+    HidrawDevice second(UniqueFd(::open(path, O_RDWR | O_CLOEXEC)));
+
+    EXPECT_TRUE(first.TryLockExchange());
+    EXPECT_FALSE(second.TryLockExchange());
+    first.UnlockExchange();
+    EXPECT_TRUE(second.TryLockExchange());
+    EXPECT_FALSE(first.TryLockExchange());
+    second.UnlockExchange();
+    ::unlink(path);
 }
 
 }  // namespace

@@ -185,6 +185,31 @@ slot 5: done" orvexctl --config-dir /cfg apply --active 2
     pass apply "five slots uploaded; the mouse holds exactly the five BuildDeviceImage images"
 }
 
+# Two programs on one mouse: an apply and a loop of info at once. Each exchange holds the node's
+# lock, so every info reads its own reply or fails; none reports another program's as its own.
+step_apply_beside_info() {
+    orvexctl --config-dir /cfg apply --active 2 >/tmp/apply.out 2>/tmp/apply.err &
+    apply_pid=$!
+    infos=0
+    while kill -0 "$apply_pid" 2>/dev/null; do
+        if run orvexctl info && [ "$rc" = 0 ]; then
+            case "$out" in
+                "firmware: 1.22"*) infos=$((infos + 1)) ;;
+                *) fail apply-beside-info "info beside apply printed '$out' and succeeded" ;;
+            esac
+        fi
+    done
+    wait "$apply_pid" || fail apply-beside-info "apply beside info failed: $(cat /tmp/apply.err)"
+    for slot in 1 2 3 4 5; do
+        orvexctl --simulate="$STATE" sim image "$slot" >"/tmp/image$slot" 2>/tmp/err ||
+            fail apply-beside-info "sim image $slot: $(cat /tmp/err)"
+        cmp "/tmp/image$slot" "/expected/slot$slot.img" >/tmp/err 2>&1 ||
+            fail apply-beside-info "slot $slot's image differs: $(cat /tmp/err)"
+    done
+    [ "$infos" -gt 0 ] || fail apply-beside-info "no info got through while apply ran"
+    pass apply-beside-info "$infos info runs read firmware 1.22 while apply ran; five images exact"
+}
+
 step_active() {
     expect active "2" orvexctl active
     expect active "" orvexctl active 4
@@ -323,6 +348,7 @@ step_plug_in
 step_info
 step_doctor
 step_apply
+step_apply_beside_info
 step_active
 step_lod
 step_surface

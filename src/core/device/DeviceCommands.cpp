@@ -14,6 +14,10 @@ DeviceResult ResultOf(const std::optional<FeatureReport>& reply) {
 
 std::optional<FeatureReport> CommandExchange(DeviceLink& link, const DeviceCommand& command,
                                              std::uint8_t parameter) {
+    const DeviceLink::Exchange exchange(link);
+    if (!exchange.held()) {
+        return std::nullopt;
+    }
     const FeatureReport request =
         FeatureReport::Command(command.code, command.subCommand, parameter);
     const bool sent = link.SendFeature(request.bytes);

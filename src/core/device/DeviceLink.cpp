@@ -48,6 +48,35 @@ bool DeviceLink::SendFeature(std::span<const std::uint8_t> report) {
     return error == HidError::None;
 }
 
+bool DeviceLink::BeginExchange() {
+    if (exchangeDepth_ > 0 || !device_) {
+        ++exchangeDepth_;
+        return true;
+    }
+    for (Milliseconds waited{0};; waited += kExchangeRetry) {
+        if (device_->TryLockExchange()) {
+            exchangeLocked_ = true;
+            ++exchangeDepth_;
+            return true;
+        }
+        if (waited >= kExchangeWaitLimit) {
+            return false;
+        }
+        clock_.Sleep(kExchangeRetry);
+    }
+}
+
+void DeviceLink::EndExchange() {
+    if (--exchangeDepth_ > 0) {
+        return;
+    }
+    // A handle closed during the exchange took its lock with it.
+    if (exchangeLocked_ && device_) {
+        device_->UnlockExchange();
+    }
+    exchangeLocked_ = false;
+}
+
 bool DeviceLink::PollStatus(FeatureReport& report) {
     if (!device_) {
         return false;

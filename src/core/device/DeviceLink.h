@@ -18,6 +18,32 @@ class DeviceLink {
     static constexpr int kStatusReads = 5;
     static constexpr int kBusyReadLimit = 3;
     static constexpr Milliseconds kBusyWait{20};
+    // How long an exchange waits for another program's exchange with the mouse to end: longer
+    // than the longest single exchange (a profile switch), so only a stuck program runs it out.
+    static constexpr Milliseconds kExchangeWaitLimit{5000};
+    static constexpr Milliseconds kExchangeRetry{10};
+
+    // Holds the mouse for one exchange (a command and its status reads, or both halves of an
+    // image with theirs) against other programs, waiting for theirs to end within
+    // kExchangeWaitLimit. When it could not be had, held() is false and the exchange must fail:
+    // the mouse is busy. Exchanges inside an exchange share the outer hold.
+    class Exchange {
+      public:
+        explicit Exchange(DeviceLink& link) : link_(link), held_(link.BeginExchange()) {}
+        ~Exchange() {
+            if (held_) {
+                link_.EndExchange();
+            }
+        }
+        Exchange(const Exchange&) = delete;
+        Exchange& operator=(const Exchange&) = delete;
+
+        bool held() const { return held_; }
+
+      private:
+        DeviceLink& link_;
+        bool held_;
+    };
 
     DeviceLink(HidTransport& transport, Clock& clock);
 
@@ -45,10 +71,15 @@ class DeviceLink {
     Clock& clock() { return clock_; }
 
   private:
+    bool BeginExchange();
+    void EndExchange();
+
     HidTransport& transport_;
     Clock& clock_;
     std::unique_ptr<HidDevice> device_;
     bool devicePresent_ = false;
+    int exchangeDepth_ = 0;
+    bool exchangeLocked_ = false;
 };
 
 }  // namespace orvex

@@ -54,6 +54,12 @@ class HidDevice {
     // On entry report[0] names the report; on success the whole buffer holds the device's reply
     // (bytes the device did not send are zero).
     virtual HidError GetFeature(std::span<std::uint8_t> report) = 0;
+
+    // Other programs may talk to the same mouse, and a command's status read must not meet
+    // another program's command. One exchange holds the device for itself: false while another
+    // program holds it. A device nobody else can reach is always free.
+    virtual bool TryLockExchange() { return true; }
+    virtual void UnlockExchange() {}
 };
 
 // The system's HID devices: listing and opening. The Linux backend uses hidraw; the virtual mouse

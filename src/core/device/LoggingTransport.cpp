@@ -39,6 +39,15 @@ class LoggingDevice final : public HidDevice {
     LoggingDevice(std::unique_ptr<HidDevice> inner, std::string path, Log& log)
         : inner_(std::move(inner)), path_(std::move(path)), log_(log) {}
 
+    bool TryLockExchange() override {
+        const bool locked = inner_->TryLockExchange();
+        if (!locked && log_.Enabled()) {
+            log_.Write(kArea, path_ + " is held by another program");
+        }
+        return locked;
+    }
+    void UnlockExchange() override { inner_->UnlockExchange(); }
+
     HidError SetFeature(std::span<const std::uint8_t> report) override {
         const HidError error = inner_->SetFeature(report);
         if (log_.Enabled()) {

@@ -18,6 +18,11 @@ DeviceResult UploadProfileImage(DeviceLink& link, const ProfileRecord& record) {
 DeviceResult SendDeviceImage(DeviceLink& link, std::uint8_t profile,
                              const DeviceProfileImage& image) {
     static_assert(kDeviceImageSize == 2 * kImageChunkSize);
+    // Both halves in one hold: another program's status read between them would see this one's.
+    const DeviceLink::Exchange exchange(link);
+    if (!exchange.held()) {
+        return DeviceResult::Failed;
+    }
     for (std::uint8_t chunk = 0; chunk < 2; ++chunk) {
         const std::span<const std::uint8_t, kImageChunkSize> half(
             image.data() + chunk * kImageChunkSize, kImageChunkSize);

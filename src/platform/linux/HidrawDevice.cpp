@@ -1,6 +1,7 @@
 #include "platform/linux/HidrawDevice.h"
 
 #include <linux/hidraw.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 
 #include <algorithm>
@@ -48,6 +49,21 @@ HidError HidrawDevice::GetFeature(std::span<std::uint8_t> report) {
     const std::size_t filled = std::min(static_cast<std::size_t>(received), report.size());
     std::fill(report.begin() + static_cast<std::ptrdiff_t>(filled), report.end(), std::uint8_t{0});
     return HidError::None;
+}
+
+bool HidrawDevice::TryLockExchange() {
+    int result = 0;
+    do {
+        result = flock(fd_.get(), LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    // Only another holder makes the exchange wait; a node that cannot be locked at all is talked
+    // to as before.
+    return result == 0 || errno != EWOULDBLOCK;
+}
+
+void HidrawDevice::UnlockExchange() {
+    // Cannot fail on a lock this descriptor holds; closing the node would release it anyway.
+    static_cast<void>(flock(fd_.get(), LOCK_UN));
 }
 
 }  // namespace orvex::platform

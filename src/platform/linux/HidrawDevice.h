@@ -20,6 +20,9 @@ class HidrawDevice : public HidDevice {
 
     HidError SetFeature(std::span<const std::uint8_t> report) override;
     HidError GetFeature(std::span<std::uint8_t> report) override;
+    // An flock on the node: every program that opens the mouse's node meets the same lock.
+    bool TryLockExchange() override;
+    void UnlockExchange() override;
 
   private:
     UniqueFd fd_;

@@ -10,6 +10,8 @@
 namespace orvex {
 namespace {
 
+using namespace std::chrono_literals;
+
 using testing::OrvexCommandInterface;
 using testing::ScriptedDeviceScript;
 using testing::ScriptedHidTransport;
@@ -79,6 +81,10 @@ TEST_P(EveryCommand, SendsItsRequestWaitsAndPolls) {
     EXPECT_EQ(script->writes[0], expected);
     EXPECT_EQ(clock.Sleeps(), std::vector<Milliseconds>{Milliseconds{c.waitMs}});
     EXPECT_EQ(script->reads, 1);
+    // The request and its status read in one hold of the mouse, released afterwards.
+    EXPECT_EQ(script->locks, 1);
+    EXPECT_EQ(script->transfersUnlocked, 0);
+    EXPECT_FALSE(script->locked);
 }
 
 TEST_P(EveryCommand, FailedWriteFailsWithoutPollingAndWaitsOnlyWhereTheFirmwareNeedsIt) {
@@ -102,6 +108,33 @@ TEST_P(EveryCommand, FailedPollFails) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, EveryCommand, ::testing::ValuesIn(kCommands),
                          [](const auto& p) { return std::string(p.param.name); });
+
+// Another program's exchange with the mouse (orvexctl beside the window, say) is waited for in
+// 10 ms steps; one that outlasts the limit makes the command fail, with nothing sent, rather than
+// read the other program's answer.
+TEST_F(DeviceCommandsTest, AnotherProgramsExchangeIsWaitedForWithinTheLimitThenTheMouseIsBusy) {
+    struct HoldCase {
+        int failedAttempts;
+        DeviceResult result;
+        Milliseconds waited;
+    };
+    const Milliseconds firmwareWait{50};
+    for (const HoldCase& c : {HoldCase{0, DeviceResult::Done, firmwareWait},
+                              HoldCase{3, DeviceResult::Done, 30ms + firmwareWait},
+                              HoldCase{500, DeviceResult::Done, 5000ms + firmwareWait},
+                              HoldCase{501, DeviceResult::Failed, 5000ms},
+                              HoldCase{-1, DeviceResult::Failed, 5000ms}}) {
+        SCOPED_TRACE(c.failedAttempts);
+        script->writes.clear();
+        clock.ClearSleeps();
+        script->heldByOtherFor = c.failedAttempts;
+
+        EXPECT_EQ(ReadFirmwareVersion(link).result, c.result);
+        EXPECT_EQ(clock.TotalSlept(), c.waited);
+        EXPECT_EQ(script->writes.empty(), c.result == DeviceResult::Failed);
+        EXPECT_FALSE(script->locked);
+    }
+}
 
 TEST_F(DeviceCommandsTest, RepliesAreTakenFromTheStatusReport) {
     ReplyWith({0x9A, 0x00});

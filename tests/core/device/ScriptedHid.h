@@ -18,6 +18,12 @@ struct ScriptedDeviceScript {
     std::deque<FeatureReport> statusReplies;  // popped per GetFeature; "done" once empty
     HidError readError = HidError::None;      // returned by every GetFeature when set
 
+    // Another program holding the mouse: this many lock attempts fail (below zero: all of them).
+    int heldByOtherFor = 0;
+    bool locked = false;
+    int locks = 0;
+    int transfersUnlocked = 0;  // reads and writes made outside an exchange's lock
+
     std::vector<std::vector<std::uint8_t>> writes;
     int reads = 0;
 
@@ -32,6 +38,8 @@ class ScriptedHidDevice final : public HidDevice {
 
     HidError SetFeature(std::span<const std::uint8_t> report) override;
     HidError GetFeature(std::span<std::uint8_t> report) override;
+    bool TryLockExchange() override;
+    void UnlockExchange() override { script_->locked = false; }
 
   private:
     std::shared_ptr<ScriptedDeviceScript> script_;

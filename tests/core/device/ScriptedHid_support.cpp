@@ -19,7 +19,18 @@ FeatureReport ScriptedDeviceScript::Done() {
     return reply;
 }
 
+bool ScriptedHidDevice::TryLockExchange() {
+    if (script_->heldByOtherFor != 0) {
+        script_->heldByOtherFor -= script_->heldByOtherFor > 0 ? 1 : 0;
+        return false;
+    }
+    script_->locked = true;
+    ++script_->locks;
+    return true;
+}
+
 HidError ScriptedHidDevice::SetFeature(std::span<const std::uint8_t> report) {
+    script_->transfersUnlocked += script_->locked ? 0 : 1;
     script_->writes.emplace_back(report.begin(), report.end());
     if (script_->writeResults.empty()) {
         return HidError::None;
@@ -31,6 +42,7 @@ HidError ScriptedHidDevice::SetFeature(std::span<const std::uint8_t> report) {
 
 HidError ScriptedHidDevice::GetFeature(std::span<std::uint8_t> report) {
     ++script_->reads;
+    script_->transfersUnlocked += script_->locked ? 0 : 1;
     if (script_->readError != HidError::None) {
         return script_->readError;
     }

@@ -52,6 +52,16 @@ TEST_F(ProfileUploadTest, SendsTwoHalvesEachFollowedByTheWaitAndAPoll) {
     }
     EXPECT_EQ(script->reads, 2);
     EXPECT_EQ(Sleeps(), (std::vector<Milliseconds>{Milliseconds{60}, Milliseconds{60}}));
+    // Both halves and their status reads in one hold: no other program's read comes between.
+    EXPECT_EQ(script->locks, 1);
+    EXPECT_EQ(script->transfersUnlocked, 0);
+    EXPECT_FALSE(script->locked);
+}
+
+TEST_F(ProfileUploadTest, AMouseHeldByAnotherProgramPastTheLimitGetsNothingAndFails) {
+    script->heldByOtherFor = -1;
+    EXPECT_EQ(UploadProfileImage(link, record), DeviceResult::Failed);
+    EXPECT_TRUE(script->writes.empty());
 }
 
 TEST_F(ProfileUploadTest, FailingFirstPollStopsBeforeTheSecondHalf) {
