@@ -7,6 +7,7 @@
 
 #include "cli/DeviceCommandsCli.h"
 #include "cli/ExitCode.h"
+#include "cli/JsonShape.h"
 #include "cli/ProfileJson.h"
 #include "cli/ProfileSummary.h"
 #include "cli/ProgressBar.h"
@@ -20,21 +21,30 @@ namespace orvex::cli {
 namespace {
 
 // A JSON document larger than this is not a profile.
-constexpr std::uintmax_t kMaxJsonBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxJsonBytes = 4 * 1024 * 1024;
 
 nlohmann::json ReadJsonFile(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        throw CliError(ExitCode::UsageOrInput,
-                       path.string() + ": cannot read (" + error.message() + ")");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw CliError(ExitCode::UsageOrInput, path.string() + ": cannot read");
     }
-    if (size > kMaxJsonBytes) {
+    // Read by the cap, not by the size the file claims: it may grow while it is read, or be a
+    // pipe that claims none.
+    std::string text(kMaxJsonBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        throw CliError(ExitCode::UsageOrInput, path.string() + ": cannot read");
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxJsonBytes) {
         throw CliError(ExitCode::UsageOrInput, path.string() + ": too large for a profile");
     }
-    std::ifstream in(path, std::ios::binary);
+    if (const auto problem = JsonShapeProblem(text)) {
+        throw CliError(ExitCode::UsageOrInput,
+                       path.string() + ": not a profile (" + *problem + ")");
+    }
     try {
-        return nlohmann::json::parse(in);
+        return nlohmann::json::parse(text);
     } catch (const nlohmann::json::parse_error& e) {
         throw CliError(ExitCode::UsageOrInput,
                        path.string() + ": not valid JSON (" + std::string(e.what()) + ")");

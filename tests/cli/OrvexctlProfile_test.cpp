@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "cli/OrvexctlRunner.h"
@@ -93,6 +94,56 @@ TEST_F(OrvexctlProfileTest, BadJsonIsRejectedNamingTheProblem) {
         EXPECT_NE(output.err.find(c.mentioned), std::string::npos)
             << c.json << " -> " << output.err;
         EXPECT_FALSE(std::filesystem::exists(temp / "out")) << c.json;
+    }
+}
+
+// Documents built to exhaust the reader: each is refused from its first megabytes, naming the
+// problem, and no profile is written.
+TEST_F(OrvexctlProfileTest, HostileJsonIsRefusedBeforeItIsBuilt) {
+    const std::filesystem::path bad = temp / "bad.json";
+    const std::filesystem::path out = temp / "out";
+    const struct {
+        const char* name;
+        std::function<void()> write;
+        const char* mentioned;
+    } cases[] = {
+        {"nesting 100,000 deep",
+         [&] { WriteTextFile(bad, std::string(100'000, '[') + std::string(100'000, ']')); },
+         "nested deeper than 32 levels at byte 32"},
+        {"an array of 10 million elements",
+         [&] {
+             std::string text = "[0";
+             text.reserve(20'000'002);
+             for (int i = 1; i < 10'000'000; ++i) {
+                 text += ",0";
+             }
+             WriteTextFile(bad, text + "]");
+         },
+         "too large for a profile"},
+        {"an array of 300,000 elements",
+         [&] {
+             std::string text = "[0";
+             for (int i = 1; i < 300'000; ++i) {
+                 text += ",0";
+             }
+             WriteTextFile(bad, text + "]");
+         },
+         "more than 250000 values"},
+        {"a file of 300 MB",
+         [&] {
+             WriteTextFile(bad, "{");
+             std::filesystem::resize_file(bad, 300u * 1024u * 1024u);
+         },
+         "too large for a profile"},
+    };
+    for (const auto& c : cases) {
+        c.write();
+        const CommandOutput output =
+            RunOrvexctlBinary({"profile", "from-json", bad.string(), out.string()});
+        EXPECT_EQ(output.exitCode, 1) << c.name;
+        EXPECT_NE(output.err.find(c.mentioned), std::string::npos)
+            << c.name << " -> " << output.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
     }
 }
 
