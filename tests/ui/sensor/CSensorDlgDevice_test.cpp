@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
+#include <utility>
 
 #include "ui/layout/PopupMode.h"
 #include "ui/sensor/CPopDlg.h"
@@ -87,29 +89,41 @@ TEST_F(SensorPageDeviceTest, WithoutTheMouseTestAndSaveSendNothingAndSayNothing)
     EXPECT_TRUE(services.log.Mentions("lift-off save: mouse not found"));
 }
 
-TEST_F(SensorPageDeviceTest, ARefusedLiftOffWriteIsReportedAndChangesNothing) {
+TEST_F(SensorPageDeviceTest, ALiftOffCommandTheMouseFailsIsReportedInBoundsAndChangesNothing) {
     struct Case {
         LiftOff button;
         QString message;
     };
     const Case cases[] = {{LiftOff::Test, QStringLiteral("Test_LOD failed.")},
                           {LiftOff::Save, QStringLiteral("Save_LOD failed.")}};
+    const std::pair<const char*, std::function<void(sim::Faults&)>> faults[] = {
+        {"refused write",
+         [](sim::Faults& f) {
+             f.failedWrite = sim::TransferFault::Always(HidError::WriteFault, 0x60);
+         }},
+        {"status never done", [](sim::Faults& f) { f.neverDone = true; }},
+        {"busy past the poll's patience", [](sim::Faults& f) { f.busyReads = 3; }},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message.toStdString());
-        mouseState().faults = {};
-        SetLiftDistance(12);
-        Press(c.button);
-        ASSERT_EQ(Received(c.button), 12);
+        for (const auto& [faultName, arm] : faults) {
+            SCOPED_TRACE(c.message.toStdString() + " with " + faultName);
+            mouseState().faults = {};
+            SetLiftDistance(12);
+            Press(c.button);
+            ASSERT_EQ(Received(c.button), 12);
 
-        mouseState().faults.failedWrite = sim::TransferFault::Always(HidError::WriteFault, 0x60);
-        SetLiftDistance(20);
-        const ProfileRecord before = Saved();
-        Press(c.button);
-        EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{c.message});
-        EXPECT_EQ(Received(c.button), 12) << "the mouse kept its distance";
-        EXPECT_EQ(SensorFields::Of(Saved()), SensorFields::Of(before))
-            << "the page kept its values";
-        EXPECT_TRUE(services.log.Mentions("of 20: result 3"));
+            arm(mouseState().faults);
+            SetLiftDistance(20);
+            const ProfileRecord before = Saved();
+            services.mouse.clock.ClearSleeps();
+            Press(c.button);
+            // The command's own wait and a poll cut short by its third busy read, no more.
+            EXPECT_LE(services.mouse.clock.TotalSlept(), 200ms + 2 * 20ms);
+            EXPECT_EQ(MessageBox::TakeShownTexts(), QStringList{c.message});
+            EXPECT_EQ(SensorFields::Of(Saved()), SensorFields::Of(before))
+                << "the page kept its values";
+            EXPECT_TRUE(services.log.Mentions("of 20: result 3"));
+        }
     }
 }
 
