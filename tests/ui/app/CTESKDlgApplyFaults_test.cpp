@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "MainWindowRig.h"
@@ -30,16 +31,81 @@ std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A fault armed on the mouse before Apply, and what the window is told after it (the hot-plug
+// notices a replug queues while Apply runs reach it once Apply is done).
 struct ApplyFaultCase {
-    const char* name;
-    std::function<void(sim::Faults&)> arm;
-    bool mouseNotFoundShown;
+    std::string name;
+    std::function<void(sim::VirtualMouseRig&)> arm;
+    bool mouseNotFoundShown = false;
+    bool replugged = false;
 
     friend void PrintTo(const ApplyFaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
+void ArmFaults(sim::VirtualMouseRig& rig, const std::function<void(sim::Faults&)>& arm) {
+    arm(rig.mouse.state().faults);
+}
+
+// Runs `action` once, right after the `count`-th image half was written (0: at once).
+void AfterImageHalves(sim::VirtualMouseRig& rig, std::size_t count, std::function<void()> action) {
+    if (count == 0) {
+        action();
+        return;
+    }
+    rig.transport.log().afterEach = [&rig, count, action = std::move(action),
+                                     done = false](const sim::Transfer& transfer) mutable {
+        if (!done && transfer.reportId == kUploadReport &&
+            rig.log().Writes(kUploadReport) == count) {
+            done = true;
+            action();
+        }
+    };
+}
+
+std::vector<ApplyFaultCase> Cases() {
+    std::vector<ApplyFaultCase> cases = {
+        {"ShortBusyStreak", [](auto& rig) { ArmFaults(rig, [](auto& f) { f.busyReads = 2; }); }},
+        {"BusyStreakPastThePollsPatience",
+         [](auto& rig) { ArmFaults(rig, [](auto& f) { f.busyReads = 12; }); }},
+        {"EveryHalfRefused",
+         [](auto& rig) {
+             ArmFaults(rig, [](auto& f) {
+                 f.failedWrite = sim::TransferFault::Always(HidError::AccessDenied, kUploadReport);
+             });
+         }},
+        {"StatusNeverDone", [](auto& rig) { ArmFaults(rig, [](auto& f) { f.neverDone = true; }); },
+         true},
+        {"EveryStatusReadFails",
+         [](auto& rig) {
+             ArmFaults(rig, [](auto& f) {
+                 f.failedRead = sim::TransferFault::Always(HidError::WriteFault);
+             });
+         },
+         true},
+        {"UnpluggedBetweenTheSecondAndThirdSlots",
+         [](auto& rig) {
+             AfterImageHalves(rig, 4, [&rig] { rig.mouse.state().unplugged = true; });
+         },
+         true, true},
+    };
+    for (std::size_t half = 0; half < 2 * kSlotCount; ++half) {
+        cases.push_back({"RefusedImageHalf" + std::to_string(half), [half](auto& rig) {
+                             AfterImageHalves(rig, half, [&rig] {
+                                 rig.mouse.state().faults.failedWrite = sim::TransferFault::Once(
+                                     HidError::AccessDenied, kUploadReport);
+                             });
+                         }});
+    }
+    return cases;
+}
+
 class ApplyFaultTest : public MainWindowTest, public ::testing::WithParamInterface<ApplyFaultCase> {
   protected:
+    void TearDown() override {
+        mouse.transport.log().afterEach = nullptr;
+        MainWindowTest::TearDown();
+    }
+
     void ExpectTheMouseHoldsExactlyTheFiveRecords() {
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             const auto built = BuildDeviceImage(window->record(slot));
@@ -53,54 +119,40 @@ class ApplyFaultTest : public MainWindowTest, public ::testing::WithParamInterfa
 
 // Whatever the mouse does during Apply, the files are written in full, the window is free again
 // within the protocol's bounds with the one message the fault calls for, and the next Apply on a
-// well mouse puts exactly the five images on it.
+// well mouse (replugged where it was unplugged) puts exactly the five images on it.
 TEST_P(ApplyFaultTest, FilesAreWrittenTheApplyEndsInBoundsAndTheNextApplyPutsTheFiveImages) {
+    const ApplyFaultCase& c = GetParam();
     MakeWindow(/*realMacroPage=*/true);
     mouse.clock.ClearSleeps();
-    GetParam().arm(mouse.mouse.state().faults);
+    mouse.transport.log().Clear();
+    c.arm(mouse);
 
     ClickControl(window->controlButton(kApplyId));
 
     EXPECT_LE(mouse.clock.TotalSlept(), kApplyBound);
     EXPECT_FALSE(window->applyBusy());
     EXPECT_EQ(MessageBox::TakeShownTexts(),
-              GetParam().mouseNotFoundShown ? QStringList{kMouseNotFound} : QStringList{});
+              c.mouseNotFoundShown ? QStringList{kMouseNotFound} : QStringList{});
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         EXPECT_EQ(FileBytes(SlotFile(slot)), ProfileFileBytes(window->record(slot)))
             << "slot file " << slot;
     }
     EXPECT_TRUE(std::filesystem::exists(DataFolder() / "Macros" / "macroList.dat"));
 
+    mouse.transport.log().afterEach = nullptr;
     mouse.mouse.state().faults = {};
+    if (c.replugged) {
+        mouse.mouse.state().unplugged = false;
+        window->OnDeviceRemoval();
+        window->OnDeviceArrival();
+    }
     ClickControl(window->controlButton(kApplyId));
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
     ExpectTheMouseHoldsExactlyTheFiveRecords();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, ApplyFaultTest,
-    ::testing::Values(
-        ApplyFaultCase{"ShortBusyStreak", [](sim::Faults& f) { f.busyReads = 2; }, false},
-        ApplyFaultCase{"BusyStreakPastThePollsPatience", [](sim::Faults& f) { f.busyReads = 12; },
-                       false},
-        ApplyFaultCase{"RefusedFirstHalf",
-                       [](sim::Faults& f) {
-                           f.failedWrite =
-                               sim::TransferFault::Once(HidError::AccessDenied, kUploadReport);
-                       },
-                       false},
-        ApplyFaultCase{"EveryHalfRefused",
-                       [](sim::Faults& f) {
-                           f.failedWrite =
-                               sim::TransferFault::Always(HidError::AccessDenied, kUploadReport);
-                       },
-                       false},
-        ApplyFaultCase{"StatusNeverDone", [](sim::Faults& f) { f.neverDone = true; }, true},
-        ApplyFaultCase{
-            "EveryStatusReadFails",
-            [](sim::Faults& f) { f.failedRead = sim::TransferFault::Always(HidError::WriteFault); },
-            true}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, ApplyFaultTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& param) { return param.param.name; });
 
 }  // namespace
 }  // namespace orvex::ui::testing
