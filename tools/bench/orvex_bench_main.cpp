@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "CountingClock.h"
 #include "core/device/DeviceCommands.h"
 #include "core/device/DeviceLink.h"
-#include "core/device/SteadyClock.h"
 #include "core/device/VirtualClock.h"
 #include "core/profiles/DeviceImage.h"
 #include "core/profiles/ProfileFile.h"
@@ -27,20 +27,7 @@ namespace {
 
 using Wall = std::chrono::steady_clock;
 
-// The real clock, remembering how long the protocol asked to wait.
-class CountingClock final : public Clock {
-  public:
-    void Sleep(Milliseconds duration) override {
-        waited_ += duration;
-        real_.Sleep(duration);
-    }
-    Milliseconds Now() const override { return real_.Now(); }
-    Milliseconds waited() const { return waited_; }
-
-  private:
-    SteadyClock real_;
-    Milliseconds waited_{0};
-};
+using bench::CountingClock;
 
 double Seconds(Wall::duration duration) {
     return std::chrono::duration<double>(duration).count();
