@@ -97,6 +97,16 @@ TEST_F(OrvexctlProfileTest, BadJsonIsRejectedNamingTheProblem) {
     }
 }
 
+std::string ArrayOfZeros(std::size_t count) {
+    std::string text;
+    text.reserve(2 * count + 1);
+    text += "[0";
+    for (std::size_t i = 1; i < count; ++i) {
+        text += ",0";
+    }
+    return text + "]";
+}
+
 // Documents built to exhaust the reader: each is refused from its first megabytes, naming the
 // problem, and no profile is written.
 TEST_F(OrvexctlProfileTest, HostileJsonIsRefusedBeforeItIsBuilt) {
@@ -110,24 +120,9 @@ TEST_F(OrvexctlProfileTest, HostileJsonIsRefusedBeforeItIsBuilt) {
         {"nesting 100,000 deep",
          [&] { WriteTextFile(bad, std::string(100'000, '[') + std::string(100'000, ']')); },
          "nested deeper than 32 levels at byte 32"},
-        {"an array of 10 million elements",
-         [&] {
-             std::string text = "[0";
-             text.reserve(20'000'002);
-             for (int i = 1; i < 10'000'000; ++i) {
-                 text += ",0";
-             }
-             WriteTextFile(bad, text + "]");
-         },
+        {"an array of 10 million elements", [&] { WriteTextFile(bad, ArrayOfZeros(10'000'000)); },
          "too large for a profile"},
-        {"an array of 300,000 elements",
-         [&] {
-             std::string text = "[0";
-             for (int i = 1; i < 300'000; ++i) {
-                 text += ",0";
-             }
-             WriteTextFile(bad, text + "]");
-         },
+        {"an array of 300,000 elements", [&] { WriteTextFile(bad, ArrayOfZeros(300'000)); },
          "more than 250000 values"},
         {"a file of 300 MB",
          [&] {

@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct MacroSpec {
+struct PlannedMacro {
     std::int32_t id;
     std::u16string name;
     int keys;  // presses and releases of A, B, ...
@@ -37,10 +37,10 @@ std::array<ProfileRecord, kSlotCount> SlotRecords(const SaveLayout& layout, int 
     return records;
 }
 
-void AddMacros(MacroList& list, const std::vector<MacroSpec>& specs) {
-    for (const MacroSpec& spec : specs) {
-        CMacro& macro = list.AddMacro(spec.id, spec.name);
-        for (int key = 0; key < spec.keys; ++key) {
+void AddMacros(MacroList& list, const std::vector<PlannedMacro>& planned) {
+    for (const PlannedMacro& macroPlan : planned) {
+        CMacro& macro = list.AddMacro(macroPlan.id, macroPlan.name);
+        for (int key = 0; key < macroPlan.keys; ++key) {
             const auto code = static_cast<std::int16_t>(0x41 + key % 26);
             macro.AddEvent(kKeyEventType, code, kEventPress, 10 * key, InsertMode::Append);
             macro.AddEvent(kKeyEventType, code, kEventRelease, 5, InsertMode::Append);
@@ -48,7 +48,7 @@ void AddMacros(MacroList& list, const std::vector<MacroSpec>& specs) {
     }
 }
 
-std::vector<MacroSpec> MacrosAfter(SaveScenario scenario) {
+std::vector<PlannedMacro> MacrosAfter(SaveScenario scenario) {
     switch (scenario) {
         case SaveScenario::FirstSave:
             return {{1, u"Burst", 3}, {2, u"Hold", 1}, {3, u"Macro(1)", 6}};
@@ -68,7 +68,7 @@ std::vector<MacroSpec> MacrosAfter(SaveScenario scenario) {
     return {};
 }
 
-bool SaveState(const SaveLayout& layout, int generation, const std::vector<MacroSpec>& macros,
+bool SaveState(const SaveLayout& layout, int generation, const std::vector<PlannedMacro>& macros,
                int exportedSlot) {
     const auto records = SlotRecords(layout, generation);
     bool saved = true;
