@@ -35,28 +35,50 @@ TEST(HidrawDeviceTest, AClosedHandleCountsAsAGoneDevice) {
     EXPECT_EQ(device.GetFeature(report), HidError::NoDevice);
 }
 
-}  // namespace
-}  // namespace orvex::platform
-
-namespace orvex::platform {
-namespace {
-
 // Two programs open the mouse's node each for themselves; two opens of one file show the same.
-TEST(HidrawDeviceTest, AnExchangeLockHeldThroughOneOpeningKeepsTheOtherWaitingUntilReleased) {
-    char path[] = "/tmp/orvex-hidraw-lock-XXXXXX";
-    const int made = ::mkstemp(path);
-    ASSERT_GE(made, 0);
-    ::close(made);
-    HidrawDevice first(UniqueFd(::open(path, O_RDWR | O_CLOEXEC)));
-    HidrawDevice second(UniqueFd(::open(path, O_RDWR | O_CLOEXEC)));
+class TwoOpeningsTest : public ::testing::Test {
+  protected:
+    ~TwoOpeningsTest() override { ::unlink(path_); }
 
+    static int Made(char* path) {
+        const int made = ::mkstemp(path);
+        if (made >= 0) {
+            ::close(made);
+        }
+        return made;
+    }
+
+    char path_[32] = "/tmp/orvex-hidraw-lock-XXXXXX";
+    const int made_ = Made(path_);
+    HidrawDevice first{UniqueFd(::open(path_, O_RDWR | O_CLOEXEC))};
+    HidrawDevice second{UniqueFd(::open(path_, O_RDWR | O_CLOEXEC))};
+};
+
+TEST_F(TwoOpeningsTest, AnExchangeLockHeldThroughOneOpeningKeepsTheOtherWaitingUntilReleased) {
+    ASSERT_GE(made_, 0);
     EXPECT_TRUE(first.TryLockExchange());
     EXPECT_FALSE(second.TryLockExchange());
     first.UnlockExchange();
     EXPECT_TRUE(second.TryLockExchange());
     EXPECT_FALSE(first.TryLockExchange());
     second.UnlockExchange();
-    ::unlink(path);
+}
+
+// The waiting sign is seen by the other opening only, and apart from the exchange lock itself.
+TEST_F(TwoOpeningsTest, AWaitingSignIsSeenByTheOtherOpeningUntilTakenDown) {
+    ASSERT_GE(made_, 0);
+    HidrawDevice& holder = first;
+    HidrawDevice& waiter = second;
+    ASSERT_TRUE(holder.TryLockExchange());
+    EXPECT_FALSE(holder.OthersWaitingForExchange());
+    waiter.SetWaitingForExchange(true);
+    EXPECT_TRUE(holder.OthersWaitingForExchange());
+    EXPECT_FALSE(waiter.OthersWaitingForExchange());
+    holder.UnlockExchange();
+    EXPECT_TRUE(waiter.TryLockExchange());
+    waiter.SetWaitingForExchange(false);
+    EXPECT_FALSE(holder.OthersWaitingForExchange());
+    waiter.UnlockExchange();
 }
 
 }  // namespace

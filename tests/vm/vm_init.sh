@@ -187,8 +187,9 @@ slot 5: done" orvexctl --config-dir /cfg apply --active 2
 
 # Two programs on one mouse: an apply and a loop of info at once. Each exchange holds the node's
 # lock, so every info reads its own reply or fails; none reports another program's as its own.
+# A waiting info gets its turn between two of apply's uploads (apply's log says so).
 step_apply_beside_info() {
-    orvexctl --config-dir /cfg apply --active 2 >/tmp/apply.out 2>/tmp/apply.err &
+    ORVEX_DEBUG=1 orvexctl --config-dir /cfg apply --active 2 >/tmp/apply.out 2>/tmp/apply.err &
     apply_pid=$!
     infos=0
     while kill -0 "$apply_pid" 2>/dev/null; do
@@ -199,7 +200,7 @@ step_apply_beside_info() {
             esac
         fi
     done
-    wait "$apply_pid" || fail apply-beside-info "apply beside info failed: $(cat /tmp/apply.err)"
+    wait "$apply_pid" || fail apply-beside-info "apply beside info failed: $(tail -n 5 /tmp/apply.err)"
     for slot in 1 2 3 4 5; do
         orvexctl --simulate="$STATE" sim image "$slot" >"/tmp/image$slot" 2>/tmp/err ||
             fail apply-beside-info "sim image $slot: $(cat /tmp/err)"
@@ -207,7 +208,10 @@ step_apply_beside_info() {
             fail apply-beside-info "slot $slot's image differs: $(cat /tmp/err)"
     done
     [ "$infos" -gt 0 ] || fail apply-beside-info "no info got through while apply ran"
-    pass apply-beside-info "$infos info runs read firmware 1.22 while apply ran; five images exact"
+    turns=$(grep -c "it goes first" /tmp/apply.err)
+    [ "$turns" -gt 0 ] || fail apply-beside-info "apply never let a waiting info go first"
+    pass apply-beside-info "$infos info runs read firmware 1.22 while apply ran, $turns between \
+its exchanges; five images exact"
 }
 
 step_active() {

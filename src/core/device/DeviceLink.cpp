@@ -53,17 +53,26 @@ bool DeviceLink::BeginExchange() {
         ++exchangeDepth_;
         return true;
     }
-    for (Milliseconds waited{0};; waited += kExchangeRetry) {
-        if (device_->TryLockExchange()) {
-            exchangeLocked_ = true;
-            ++exchangeDepth_;
-            return true;
-        }
-        if (waited >= kExchangeWaitLimit) {
-            return false;
-        }
-        clock_.Sleep(kExchangeRetry);
+    if (device_->OthersWaitingForExchange()) {
+        clock_.Sleep(kExchangeTurn);
     }
+    if (!device_->TryLockExchange() && !WaitForExchangeLock()) {
+        return false;
+    }
+    exchangeLocked_ = true;
+    ++exchangeDepth_;
+    return true;
+}
+
+bool DeviceLink::WaitForExchangeLock() {
+    device_->SetWaitingForExchange(true);
+    bool locked = false;
+    for (Milliseconds waited{0}; !locked && waited < kExchangeWaitLimit; waited += kExchangeRetry) {
+        clock_.Sleep(kExchangeRetry);
+        locked = device_->TryLockExchange();
+    }
+    device_->SetWaitingForExchange(false);
+    return locked;
 }
 
 void DeviceLink::EndExchange() {

@@ -22,11 +22,15 @@ class DeviceLink {
     // than the longest single exchange (a profile switch), so only a stuck program runs it out.
     static constexpr Milliseconds kExchangeWaitLimit{5000};
     static constexpr Milliseconds kExchangeRetry{10};
+    // The pause given to a program that waits for the mouse: two of its retries, so it tries once
+    // whatever the phase of its steps.
+    static constexpr Milliseconds kExchangeTurn{2 * kExchangeRetry};
 
     // Holds the mouse for one exchange (a command and its status reads, or both halves of an
     // image with theirs) against other programs, waiting for theirs to end within
     // kExchangeWaitLimit. When it could not be had, held() is false and the exchange must fail:
-    // the mouse is busy. Exchanges inside an exchange share the outer hold.
+    // the mouse is busy. Exchanges inside an exchange share the outer hold. A program already
+    // waiting goes first, so back-to-back exchanges (Apply's slots) let others in between.
     class Exchange {
       public:
         explicit Exchange(DeviceLink& link) : link_(link), held_(link.BeginExchange()) {}
@@ -72,6 +76,7 @@ class DeviceLink {
 
   private:
     bool BeginExchange();
+    bool WaitForExchangeLock();
     void EndExchange();
 
     HidTransport& transport_;

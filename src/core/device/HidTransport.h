@@ -60,6 +60,12 @@ class HidDevice {
     // program holds it. A device nobody else can reach is always free.
     virtual bool TryLockExchange() { return true; }
     virtual void UnlockExchange() {}
+
+    // A program kept waiting for the mouse says so until it gets it or gives up, and a program
+    // about to start an exchange first lets such a waiter have its turn: otherwise the next of
+    // Apply's five uploads would follow the last too closely for anyone else to get in.
+    virtual void SetWaitingForExchange(bool /*waiting*/) {}
+    virtual bool OthersWaitingForExchange() { return false; }
 };
 
 // The system's HID devices: listing and opening. The Linux backend uses hidraw; the virtual mouse

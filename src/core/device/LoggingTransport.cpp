@@ -47,6 +47,14 @@ class LoggingDevice final : public HidDevice {
         return locked;
     }
     void UnlockExchange() override { inner_->UnlockExchange(); }
+    void SetWaitingForExchange(bool waiting) override { inner_->SetWaitingForExchange(waiting); }
+    bool OthersWaitingForExchange() override {
+        const bool waiting = inner_->OthersWaitingForExchange();
+        if (waiting && log_.Enabled()) {
+            log_.Write(kArea, "another program waits for " + path_ + "; it goes first");
+        }
+        return waiting;
+    }
 
     HidError SetFeature(std::span<const std::uint8_t> report) override {
         const HidError error = inner_->SetFeature(report);

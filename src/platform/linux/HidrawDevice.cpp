@@ -1,5 +1,6 @@
 #include "platform/linux/HidrawDevice.h"
 
+#include <fcntl.h>
 #include <linux/hidraw.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -15,6 +16,15 @@ namespace {
 
 bool IsTransferableSize(std::size_t size) {
     return size > 0 && size <= HidrawDevice::kMaxReportSize;
+}
+
+struct flock WaitingSign(short type) {
+    struct flock sign {};
+    sign.l_type = type;
+    sign.l_whence = SEEK_SET;
+    sign.l_start = 0;
+    sign.l_len = 1;
+    return sign;
 }
 
 }  // namespace
@@ -64,6 +74,18 @@ bool HidrawDevice::TryLockExchange() {
 void HidrawDevice::UnlockExchange() {
     // Cannot fail on a lock this descriptor holds; closing the node would release it anyway.
     static_cast<void>(flock(fd_.get(), LOCK_UN));
+}
+
+void HidrawDevice::SetWaitingForExchange(bool waiting) {
+    struct flock sign = WaitingSign(waiting ? F_RDLCK : F_UNLCK);
+    // Only courtesy rides on the sign: where it cannot be set, the waiter still gets the mouse
+    // once the holder's uploads end.
+    static_cast<void>(::fcntl(fd_.get(), F_OFD_SETLK, &sign));
+}
+
+bool HidrawDevice::OthersWaitingForExchange() {
+    struct flock probe = WaitingSign(F_WRLCK);
+    return ::fcntl(fd_.get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
 }
 
 }  // namespace orvex::platform

@@ -23,6 +23,10 @@ class HidrawDevice : public HidDevice {
     // An flock on the node: every program that opens the mouse's node meets the same lock.
     bool TryLockExchange() override;
     void UnlockExchange() override;
+    // A shared record lock on the node's first byte (an open file description lock, which the
+    // flock above does not meet): the waiters' sign, seen by whoever tests for a write lock.
+    void SetWaitingForExchange(bool waiting) override;
+    bool OthersWaitingForExchange() override;
 
   private:
     UniqueFd fd_;

@@ -110,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, EveryCommand, ::testing::ValuesIn(kCommands),
                          [](const auto& p) { return std::string(p.param.name); });
 
 // Another program's exchange with the mouse (orvexctl beside the window, say) is waited for in
-// 10 ms steps; one that outlasts the limit makes the command fail, with nothing sent, rather than
-// read the other program's answer.
+// 10 ms steps, showing the wait to others meanwhile; one that outlasts the limit makes the command
+// fail, with nothing sent, rather than read the other program's answer.
 TEST_F(DeviceCommandsTest, AnotherProgramsExchangeIsWaitedForWithinTheLimitThenTheMouseIsBusy) {
     struct HoldCase {
         int failedAttempts;
@@ -128,12 +128,24 @@ TEST_F(DeviceCommandsTest, AnotherProgramsExchangeIsWaitedForWithinTheLimitThenT
         script->writes.clear();
         clock.ClearSleeps();
         script->heldByOtherFor = c.failedAttempts;
+        script->everWaited = false;
 
         EXPECT_EQ(ReadFirmwareVersion(link).result, c.result);
         EXPECT_EQ(clock.TotalSlept(), c.waited);
         EXPECT_EQ(script->writes.empty(), c.result == DeviceResult::Failed);
         EXPECT_FALSE(script->locked);
+        EXPECT_EQ(script->everWaited, c.failedAttempts != 0);
+        EXPECT_FALSE(script->waiting);
     }
+}
+
+// Without the turn, a program polling for the mouse every 10 ms would almost never hit the
+// microseconds between two of Apply's uploads and would wait for all five.
+TEST_F(DeviceCommandsTest, AProgramWaitingForTheMouseGetsATurnBeforeTheNextExchange) {
+    script->othersWaiting = true;
+    EXPECT_EQ(ReadFirmwareVersion(link).result, DeviceResult::Done);
+    EXPECT_EQ(clock.Sleeps(), (std::vector<Milliseconds>{DeviceLink::kExchangeTurn, 50ms}));
+    EXPECT_FALSE(script->everWaited);
 }
 
 TEST_F(DeviceCommandsTest, RepliesAreTakenFromTheStatusReport) {

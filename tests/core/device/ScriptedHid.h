@@ -22,7 +22,10 @@ struct ScriptedDeviceScript {
     int heldByOtherFor = 0;
     bool locked = false;
     int locks = 0;
-    int transfersUnlocked = 0;  // reads and writes made outside an exchange's lock
+    int transfersUnlocked = 0;   // reads and writes made outside an exchange's lock
+    bool othersWaiting = false;  // another program waits for the mouse
+    bool waiting = false;        // the link shows it waits for the mouse
+    bool everWaited = false;
 
     std::vector<std::vector<std::uint8_t>> writes;
     int reads = 0;
@@ -40,6 +43,8 @@ class ScriptedHidDevice final : public HidDevice {
     HidError GetFeature(std::span<std::uint8_t> report) override;
     bool TryLockExchange() override;
     void UnlockExchange() override { script_->locked = false; }
+    void SetWaitingForExchange(bool waiting) override;
+    bool OthersWaitingForExchange() override { return script_->othersWaiting; }
 
   private:
     std::shared_ptr<ScriptedDeviceScript> script_;

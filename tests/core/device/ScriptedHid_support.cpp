@@ -29,6 +29,11 @@ bool ScriptedHidDevice::TryLockExchange() {
     return true;
 }
 
+void ScriptedHidDevice::SetWaitingForExchange(bool waiting) {
+    script_->waiting = waiting;
+    script_->everWaited = script_->everWaited || waiting;
+}
+
 HidError ScriptedHidDevice::SetFeature(std::span<const std::uint8_t> report) {
     script_->transfersUnlocked += script_->locked ? 0 : 1;
     script_->writes.emplace_back(report.begin(), report.end());
