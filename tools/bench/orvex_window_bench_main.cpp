@@ -15,13 +15,12 @@
 #include "sim/VirtualMouse.h"
 #include "sim/VirtualMouseTransport.h"
 #include "ui/app/CTESKDlg.h"
+#include "ui/layout/MainWindowLayout.h"
 #include "ui/macros/KeyboardHookSlot.h"
 #include "ui/sensor/CPopDlg.h"
 #include "ui/skin/CTavButton.h"
 
 namespace {
-
-constexpr int kApplyId = 1042;
 
 void Click(QWidget& control) {
     const QPointF centre = QRectF(control.rect()).center();
@@ -73,7 +72,7 @@ int main(int argc, char* argv[]) {
     const orvex::Milliseconds waitedBefore = clock.waited();
     QElapsedTimer wall;
     wall.start();
-    Click(*window.controlButton(kApplyId));
+    Click(*window.controlButton(orvex::ui::layout::mainwindow::kApplyId));
     const double wallMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
     const double waitedMs = static_cast<double>((clock.waited() - waitedBefore).count());
     std::printf("%-34s %10.3f %-6s goal %s\n", "apply (window button): wall / waits",

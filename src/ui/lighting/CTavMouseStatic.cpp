@@ -69,6 +69,7 @@ void CTavMouseStatic::SetBothZonesLit(bool lit) {
 
 void CTavMouseStatic::SetAnimationMode(int mode) {
     effectTimer_.stop();
+    pausedWhileHidden_.Forget(&effectTimer_);
     animationMode_ = mode;
     switch (mode) {
         case kSteady:
@@ -99,6 +100,7 @@ void CTavMouseStatic::StartColourShiftTimer() {
 
 void CTavMouseStatic::StopColourShiftTimer() {
     colourShiftTimer_.stop();
+    pausedWhileHidden_.Forget(&colourShiftTimer_);
 }
 
 void CTavMouseStatic::TickEffect() {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/device/Clock.h"
+#include "ui/pages/TimersPausedWhileHidden.h"
 #include "ui/skin/SkinnedControl.h"
 
 namespace orvex::ui {
@@ -22,8 +23,8 @@ class LightingAnimation;
 // black, 255 shows the full colour). The saved colours keep the user's colours while the colour
 // cycle overwrites the shown ones.
 //
-// A hidden preview does not animate: its ticks change nothing until it is shown again, and the
-// animation then goes on from where it stopped.
+// A hidden preview does not animate: its timers stop at their first tick off screen (the program
+// in the tray stays asleep) and the animation goes on from where it stopped when it shows again.
 class CTavMouseStatic : public QWidget, public SkinnedControl {
     Q_OBJECT
 
@@ -97,6 +98,7 @@ class CTavMouseStatic : public QWidget, public SkinnedControl {
     bool colourShift_ = false;
     QTimer effectTimer_;
     QTimer colourShiftTimer_;
+    TimersPausedWhileHidden pausedWhileHidden_{*this, {&effectTimer_, &colourShiftTimer_}};
 };
 
 }  // namespace orvex::ui

@@ -24,6 +24,10 @@ void TimersPausedWhileHidden::PauseIfHidden(QTimer* timer) {
     }
 }
 
+void TimersPausedWhileHidden::Forget(QTimer* timer) {
+    paused_.erase(std::remove(paused_.begin(), paused_.end(), timer), paused_.end());
+}
+
 bool TimersPausedWhileHidden::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &page_ && event->type() == QEvent::Show) {
         for (QTimer* timer : paused_) {

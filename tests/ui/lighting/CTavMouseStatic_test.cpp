@@ -144,6 +144,33 @@ TEST_F(CTavMouseStaticTest, AHiddenPreviewDoesNotAnimateAndGoesOnWhereItStoppedW
     EXPECT_EQ(AlphaShown(), 230);
 }
 
+// A breathing, colour-cycling profile must not keep the program in the tray awake.
+TEST_F(CTavMouseStaticTest, AHiddenPreviewsTimersSleepUntilShownUnlessTheEffectEndedMeanwhile) {
+    preview.SetAnimationMode(CTavMouseStatic::kBreathe);
+    preview.StartColourShiftTimer();
+    auto ticking = [&] {
+        return preview.effectTimer().isActive() || preview.colourShiftTimer().isActive();
+    };
+    auto sleeping = [&] {
+        return !preview.effectTimer().isActive() && !preview.colourShiftTimer().isActive();
+    };
+    for (QTimer* timer : {&preview.effectTimer(), &preview.colourShiftTimer()}) {
+        timer->setInterval(1ms);
+    }
+
+    window.hide();
+    ASSERT_TRUE(QTest::qWaitFor(sleeping, 1000));
+    window.show();
+    EXPECT_TRUE(preview.effectTimer().isActive() && preview.colourShiftTimer().isActive());
+
+    window.hide();
+    ASSERT_TRUE(QTest::qWaitFor(sleeping, 1000));
+    preview.SetAnimationMode(CTavMouseStatic::kSteady);
+    preview.StopColourShiftTimer();
+    window.show();
+    EXPECT_FALSE(ticking());
+}
+
 TEST_F(CTavMouseStaticTest, TheColourCycleKeepsTheEffectsAlphaAndLeavesTheUsersColours) {
     ShowColours(0xFF0000FF, 0xFF00FF00);
     preview.SaveShownColours();

@@ -38,6 +38,13 @@ TEST_F(TimersPausedWhileHiddenTest, ATimerStoppedByItsOwnerStaysStoppedWhenThePa
     ticking.stop();
     page.show();
     EXPECT_FALSE(ticking.isActive());
+
+    page.hide();
+    ticking.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ticking.isActive(); }, 1000));
+    paused.Forget(&ticking);
+    page.show();
+    EXPECT_FALSE(ticking.isActive()) << "stopped by its owner while paused";
 }
 
 }  // namespace
