@@ -6,6 +6,7 @@
 
 #include "sim/VirtualMouseRig.h"
 #include "ui/TestServices.h"
+#include "ui/sensor/CommandFaults.h"
 #include "ui/sensor/DialogSkin.h"
 #include "ui/sensor/ModalSteps.h"
 #include "ui/skin/CTavButton.h"
@@ -177,6 +178,25 @@ TEST_F(PopupTest, CancelAtCountThreeReturnsTwoThroughTheIntro) {
     EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr, services.popupServices()), 2);
     EXPECT_EQ(steps.unusedSteps(), 0);
     EXPECT_TRUE(rig.mouse.state().surfaceAnalysisStarted);
+}
+
+// A start the mouse fails is not shown: the countdown runs and the quality read after it tells.
+TEST_F(PopupTest, AStartTheMouseFailsEndsWithinItsWaitAndTheCountdownStillRuns) {
+    for (const auto& [faultName, arm] : testing::CommandFaults(0x60)) {
+        SCOPED_TRACE(faultName);
+        rig.mouse.state().faults = {};
+        arm(rig.mouse.state().faults);
+        rig.clock.ClearSleeps();
+        services.popups.QueueAnswers({PopupRunner::kAccepted});
+        ModalSteps steps({[](QDialog& intro) { Click(Popup(intro).okButton()); }});
+
+        EXPECT_EQ(CPopDlg::Run(PopupMode::SurfaceIntro, nullptr, services.popupServices()), 1);
+        // The start's own wait and a poll cut short by its third busy read, no more.
+        EXPECT_LE(rig.clock.TotalSlept(), 10ms + 2 * 20ms);
+        EXPECT_EQ(services.popups.TakeModes(), std::vector<PopupMode>{PopupMode::SurfaceCountdown});
+        EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+        EXPECT_TRUE(services.log.Mentions("starting the surface analysis failed with result 3"));
+    }
 }
 
 TEST_F(PopupTest, EnterOpensTheResultBeforeTheEndAndTheCountReachingZeroOpensNoSecondOne) {

@@ -4,10 +4,12 @@
 #include <QTest>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "ui/layout/PopupMode.h"
 #include "ui/sensor/CPopDlg.h"
 #include "ui/sensor/CSensorDlg.h"
+#include "ui/sensor/CommandFaults.h"
 #include "ui/sensor/ModalSteps.h"
 #include "ui/sensor/SensorPageRig.h"
 #include "ui/skin/CTavButton.h"
@@ -96,16 +98,8 @@ TEST_F(SensorPageDeviceTest, ALiftOffCommandTheMouseFailsIsReportedInBoundsAndCh
     };
     const Case cases[] = {{LiftOff::Test, QStringLiteral("Test_LOD failed.")},
                           {LiftOff::Save, QStringLiteral("Save_LOD failed.")}};
-    const std::pair<const char*, std::function<void(sim::Faults&)>> faults[] = {
-        {"refused write",
-         [](sim::Faults& f) {
-             f.failedWrite = sim::TransferFault::Always(HidError::WriteFault, 0x60);
-         }},
-        {"status never done", [](sim::Faults& f) { f.neverDone = true; }},
-        {"busy past the poll's patience", [](sim::Faults& f) { f.busyReads = 3; }},
-    };
     for (const Case& c : cases) {
-        for (const auto& [faultName, arm] : faults) {
+        for (const auto& [faultName, arm] : CommandFaults(0x60)) {
             SCOPED_TRACE(c.message.toStdString() + " with " + faultName);
             mouseState().faults = {};
             SetLiftDistance(12);
@@ -179,15 +173,22 @@ TEST_F(SensorPageDeviceTest, ACancelledAnalysisLeavesTheBarEmptyAndThePictureAsI
     ExpectLevel(0, 7, 0);
 }
 
-TEST_F(SensorPageDeviceTest, AFailedQualityReadShowsLevelZero) {
-    ShowLevel(7);
+TEST_F(SensorPageDeviceTest, AFailedQualityReadShowsLevelZeroWithinTheReadsWait) {
     ASSERT_TRUE(services.mouse.Open());
-    mouseState().faults.failedWrite = sim::TransferFault::Always(HidError::WriteFault);
-    services.popups.QueueAnswers({PopupRunner::kAccepted});
-    Click(page->analyzeSurfaceButton());
-    ExpectLevel(0, 0, 0);
-    EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
-    EXPECT_TRUE(services.log.Mentions("reading the surface quality failed"));
+    for (const auto& [faultName, arm] : CommandFaults(0x60)) {
+        SCOPED_TRACE(faultName);
+        ShowLevel(7);
+        mouseState().faults = {};
+        arm(mouseState().faults);
+        services.mouse.clock.ClearSleeps();
+        services.popups.QueueAnswers({PopupRunner::kAccepted});
+        Click(page->analyzeSurfaceButton());
+        // The read's own wait and a poll cut short by its third busy read, no more.
+        EXPECT_LE(services.mouse.clock.TotalSlept(), 10ms + 2 * 20ms);
+        ExpectLevel(0, 0, 0);
+        EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
+        EXPECT_TRUE(services.log.Mentions("reading the surface quality failed"));
+    }
 }
 
 TEST_F(SensorPageDeviceTest, WithoutTheMouseTheIntroSaysSoAndTheBarStaysEmpty) {
