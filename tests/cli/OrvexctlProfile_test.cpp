@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -140,6 +141,10 @@ TEST_F(OrvexctlProfileTest, HostileJsonIsRefusedBeforeItIsBuilt) {
             << c.name << " -> " << output.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
     }
+    // The high-water mark of every child this test program waited for, these runs included.
+    rusage children{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &children), 0);
+    EXPECT_LT(children.ru_maxrss, 100 * 1024) << "kB resident at the peak of an orvexctl run";
 }
 
 TEST_F(OrvexctlProfileTest, DamagedProfileFilesAreRejected) {
