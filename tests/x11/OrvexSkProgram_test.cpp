@@ -32,6 +32,17 @@ TEST_F(OrvexSkProgramTest, ApplyPutsTheFiveSlotFilesOnTheMouseByteForByte) {
     EXPECT_NE(MouseImage(3), before) << "the mouse starts without the program's profiles";
 }
 
+TEST_F(OrvexSkProgramTest, QtsEventHandlingStaysWithTheThreadThatStartsTheProgram) {
+    // The skin is decoded on a second thread while the application object is made. Qt takes the
+    // first thread that makes a QObject for its main thread, so that thread must make none.
+    channels_ = QProcess::SeparateChannels;
+    StartAndWaitForWindow();
+    program_.terminate();
+    ASSERT_TRUE(program_.waitForFinished(kStartMs));
+    const QString errors = QString::fromLocal8Bit(program_.readAllStandardError());
+    EXPECT_FALSE(errors.contains(QStringLiteral("main() thread"))) << errors.toStdString();
+}
+
 TEST_F(OrvexSkProgramTest, ASecondStartShowsTheFirstOnesWindowAndEndsAtOnce) {
     StartTray(QStringLiteral("bottom"));
     if (IsSkipped()) {

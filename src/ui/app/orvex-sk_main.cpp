@@ -259,6 +259,13 @@ int main(int argc, char** argv) {
         }
         return options->autostart ? ChangeAutostart(*options->autostart) : 0;
     }
+    // Decoding the skin takes about as long as connecting to the display: both run at once.
+    ui::SkinImageSet& skin = ui::SkinImageSet::Instance();
+    skin.StartLoading();
     const QApplication app(argc, argv);
-    return Run(app);
+    const int exitCode = Run(app);
+    // A start that ended before its window (another copy runs, a wrong option) leaves no
+    // decoding running into the program's exit.
+    skin.StopLoading();
+    return exitCode;
 }

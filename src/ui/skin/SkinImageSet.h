@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <atomic>
+#include <stop_token>
+#include <thread>
 
 #include "ui/skin/SkinFiles.h"
 
@@ -33,7 +36,15 @@ class SkinImageSet {
     // Tests point Instance() at a set of their own; nullptr goes back to the program's set.
     static void SetInstanceForTests(SkinImageSet* set);
 
-    // Loads all skin files, at most once: the loaded flag is set before loading starts.
+    // Starts decoding the skin files on a thread of their own, so that the decoding overlaps what
+    // the program does before its first window needs them (connecting to the display, reading
+    // its files). Safe before the application object exists. Does nothing once started.
+    void StartLoading();
+    // Stops the decoding StartLoading began and waits for it; for a start that ends before any
+    // window was made, so that no decoding outlives the program's exit.
+    void StopLoading();
+    // Loads all skin files, at most once: the loaded flag is set before loading starts. Decoding
+    // started by StartLoading is shared with the calling thread and waited for.
     void LoadSkinImages();
     bool IsLoaded() const { return loaded_; }
 
@@ -61,7 +72,11 @@ class SkinImageSet {
     static QImage LoadImageFile(const QString& path);
 
   private:
+    QString SlotPath(int slot) const;
     QImage SlotFile(int slot) const;
+    // Takes undecoded slots in turn until none is left or a stop is asked for. Each slot is
+    // decoded by exactly one thread; Qt's reader is left to the thread that finishes loading.
+    void DecodePlainSlots(const std::stop_token& stop);
     QImage TakeFromSlot(int slot, bool copy);
     QImage CropSlot(int slot, const QRect& rect);
     void ReportLoadFailure();
@@ -71,6 +86,10 @@ class SkinImageSet {
     std::array<bool, kSkinFileCount> released_{};
     bool loaded_ = false;
     bool failureReported_ = false;
+    bool decodingStarted_ = false;
+    std::atomic<int> nextSlotToDecode_{0};
+    // Last, so that it is stopped and joined before the images it writes are destroyed.
+    std::jthread decoder_;
 };
 
 // The rectangle of an image, or a null image when the rectangle is empty or not wholly inside it

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include "platform/RunningProgram.h"
 
 namespace orvex::ui {
 namespace {
@@ -27,7 +30,9 @@ SkinLocation SkinLocation::ForProgramFolder(const QString& programFolder) {
 }
 
 SkinLocation SkinLocation::ForRunningProgram() {
-    return ForProgramFolder(QCoreApplication::applicationDirPath());
+    const std::filesystem::path folder = platform::RunningProgramFolder();
+    return ForProgramFolder(folder.empty() ? QCoreApplication::applicationDirPath()
+                                           : QFile::decodeName(folder.c_str()));
 }
 
 }  // namespace orvex::ui

@@ -13,6 +13,7 @@ struct SkinLocation {
     // Each of the two is taken from beside the program when it exists there, else from
     // <program folder>/../share/orvex-sk/.
     static SkinLocation ForProgramFolder(const QString& programFolder);
+    // Also before the application object exists, so the skin can be read while it starts.
     static SkinLocation ForRunningProgram();
 };
 

@@ -185,6 +185,29 @@ TEST_F(SkinImageSetTest, LoadsOnFirstRequestAndOnlyOnce) {
               SkinTestFolder::SlotPicture(1).copy(kControlRect));
 }
 
+TEST_F(SkinImageSetTest, LoadingStartedEarlyOrStoppedHalfwayStillLoadsEverySlot) {
+    folder.WriteBytes("Slider1.bmp", QByteArray("BM this is no bitmap at all"));
+    for (const bool stopFirst : {false, true}) {
+        SCOPED_TRACE(stopFirst ? "stopped" : "started early");
+        SkinImageSet set(folder.path());
+        set.StartLoading();
+        if (stopFirst) {
+            set.StopLoading();
+        }
+        set.LoadSkinImages();
+        for (int slot = 0; slot < kSkinFileCount; ++slot) {
+            if (slot == kSlotSlider1) {
+                EXPECT_TRUE(set.SlotImage(slot).isNull());
+            } else {
+                // Compared as the same pixel format: only the mouse picture keeps its alpha.
+                EXPECT_EQ(set.SlotImage(slot).convertToFormat(QImage::Format_ARGB32),
+                          SkinTestFolder::SlotPicture(slot).convertToFormat(QImage::Format_ARGB32))
+                    << slot;
+            }
+        }
+    }
+}
+
 TEST_F(SkinImageSetTest, ReleasedImagesAreReadAgainAndAFileGoneSinceFailsAsAMissingOne) {
     folder.Remove("ColorSetting_Over.bmp");
     SkinImageSet set(folder.path());
