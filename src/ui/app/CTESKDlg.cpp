@@ -149,7 +149,7 @@ void CTESKDlg::BuildPages(const PageFactory& pageFactory) {
                                      ? macros
                                      : MakeMacroSettingsPage(
                                            services_, MacroFolderPath(programDataFolder_), this));
-    supportPage_ = new CSupportDlg(services_, this);
+    supportPage_ = new CSupportDlg(services_, this, CSupportDlg::FirmwareRead::Later);
     place(kSupportPage, supportPage_);
     const MacroList* macroList = profilePage(kMacroPage)->macroList();
     ProfilePage* mouse = madeFor(kMousePage);

@@ -146,6 +146,7 @@ class CTESKDlg : public CTavImageDialog {
     void reject() override {}
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -183,6 +184,8 @@ class CTESKDlg : public CTavImageDialog {
     int currentSlot_ = 1;
     int shownPage_ = -1;
     bool applyBusy_ = false;
+    // The support page reads the firmware version after the window's first frame.
+    bool firmwareVersionAsked_ = false;
     bool topMost_ = false;
 
     std::array<CTavButton*, kPageCount> pageButtons_{};

@@ -1,5 +1,6 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include "core/device/DeviceCommands.h"
@@ -123,6 +124,16 @@ void CTESKDlg::PutAway() {
     // A hidden window without a tray icon could only be brought back by starting the program
     // again; minimised, it stays on the task bar.
     showMinimized();
+}
+
+void CTESKDlg::paintEvent(QPaintEvent* event) {
+    CTavImageDialog::paintEvent(event);
+    if (firmwareVersionAsked_) {
+        return;
+    }
+    firmwareVersionAsked_ = true;
+    // Queued, so that this frame reaches the screen before the mouse is asked.
+    QTimer::singleShot(0, this, [this] { supportPage_->ShowFirmwareVersionOfMouse(); });
 }
 
 void CTESKDlg::closeEvent(QCloseEvent* event) {

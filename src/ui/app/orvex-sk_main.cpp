@@ -231,11 +231,12 @@ int Run(const QApplication& app) {
     };
 
     ui::OrvexApplication program(services, {}, instance);
-    // Every control now holds its own piece of the skin; what a later pop-up needs is read again.
-    ui::SkinImageSet::Instance().ReleaseImages();
-    platform::ReturnFreedMemoryToSystem();
     program.EndOnTerminationRequests(platform::CatchTerminationRequests());
     program.Start(!options.hidden);
+    // Every control now holds its own piece of the skin; what a later pop-up needs is read again.
+    // Done while the display maps the window.
+    ui::SkinImageSet::Instance().ReleaseImages();
+    platform::ReturnFreedMemoryToSystem();
     if (!options.simulate) {
         program.WatchSystemHotplug(platform::MakeSystemDeviceMonitor());
     } else if (!options.stateFile.isEmpty()) {

@@ -25,7 +25,7 @@ QUrl SiteAddress(const QString& host, const QString& path) {
 
 }  // namespace
 
-CSupportDlg::CSupportDlg(const WindowServices& services, QWidget* parent)
+CSupportDlg::CSupportDlg(const WindowServices& services, QWidget* parent, FirmwareRead read)
     : PageDialog(parent),
       link_(services.link),
       openUrl_(services.openUrl),
@@ -47,6 +47,14 @@ CSupportDlg::CSupportDlg(const WindowServices& services, QWidget* parent)
     PlaceVersionStatic(softVersion_, kSoftVersionId, ToQRect(layout::support::kSoftVersion));
     softVersion_->SetText(kSoftwareVersion);
     PlaceVersionStatic(firmVersion_, kFirmVersionId, ToQRect(layout::support::kFirmVersion));
+    if (read == FirmwareRead::WhenMade) {
+        ShowFirmwareVersionOfMouse();
+    } else {
+        firmVersion_->SetText(QString::fromLatin1(kUnknownFirmwareVersion));
+    }
+}
+
+void CSupportDlg::ShowFirmwareVersionOfMouse() {
     firmVersion_->SetText(ReadFirmwareVersionText());
 }
 

@@ -13,8 +13,9 @@ class CTavButton;
 class CTavStatic;
 
 // The support page: the program's and the mouse's firmware versions, and four buttons that open
-// the maker's web pages in the default browser. The firmware version is read once when the page
-// is made; the main window's hot-plug handling keeps it current afterwards.
+// the maker's web pages in the default browser. The firmware version is read once, when the page
+// is made or, for the main window, once the window has painted; the main window's hot-plug
+// handling keeps it current afterwards.
 class CSupportDlg : public PageDialog {
     Q_OBJECT
 
@@ -26,7 +27,16 @@ class CSupportDlg : public PageDialog {
     static constexpr int kFirmVersionId = 1305;
     static constexpr int kSoftVersionId = 1306;
 
-    CSupportDlg(const WindowServices& services, QWidget* parent);
+    // When the page first asks the mouse for its firmware version. The main window reads it once
+    // it has painted: the reply takes the mouse's wait, which would hold back the first frame.
+    enum class FirmwareRead { WhenMade, Later };
+
+    CSupportDlg(const WindowServices& services, QWidget* parent,
+                FirmwareRead read = FirmwareRead::WhenMade);
+
+    // Asks the mouse for its firmware version and shows it ("-.--" without a mouse, 0.00 when
+    // the read fails).
+    void ShowFirmwareVersionOfMouse();
 
     void SetFirmwareVersionText(const QString& text);
     QString firmwareVersionText() const;

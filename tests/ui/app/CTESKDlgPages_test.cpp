@@ -51,6 +51,9 @@ TEST_F(MainWindowTest, StartsFromTheSlotFilesShowingSlotOneOnTheMousePage) {
     }
     // The pages were given slot 1 at start-up.
     EXPECT_EQ(page(CTESKDlg::kSensorPage).value, MakeDefaultProfile().pointerSpeed);
+    // The firmware version is asked for once the window has painted, not before.
+    EXPECT_EQ(transfersBeforeFirstFrame, 0U);
+    EXPECT_EQ(firmwareTextBeforeFirstFrame, QStringLiteral("-.--"));
     EXPECT_EQ(window->supportPage()->firmwareVersionText(), QStringLiteral("1.22"));
     EXPECT_EQ(window->versionStatic()->CurrentText(), QStringLiteral("1.22"));
     EXPECT_TRUE(pollTimerStarted);

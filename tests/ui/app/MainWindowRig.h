@@ -92,6 +92,9 @@ class MainWindowTest : public ::testing::Test {
     // The poll's timer ran when the window was made; the rig stops it, so that no tick lands in
     // the middle of a test, and tests call the poll themselves.
     bool pollTimerStarted = false;
+    // What the window had asked of the mouse and showed as its firmware before its first frame.
+    std::size_t transfersBeforeFirstFrame = 0;
+    QString firmwareTextBeforeFirstFrame;
 };
 
 }  // namespace orvex::ui::testing

@@ -225,8 +225,14 @@ void MainWindowTest::MakeWindowWith(std::initializer_list<CTESKDlg::Page> realPa
         [this](const CTESKDlg& shown) { return inFront && shown.isVisible(); });
     pollTimerStarted = window->pollTimer().isActive();
     window->pollTimer().stop();
+    transfersBeforeFirstFrame = mouse.log().transfers().size();
+    firmwareTextBeforeFirstFrame = window->firmwareVersionText();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // The first frame, painted now rather than whenever the platform gets to it, and the
+    // firmware read it queues, so that neither lands in the middle of a test.
+    window->repaint();
+    QCoreApplication::sendPostedEvents(window.get(), QEvent::MetaCall);
     ForgetHistory();
 }
 
