@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "core/device/DeviceCommands.h"
+#include "core/device/MouseNotFound.h"
 #include "core/device/SurfaceQuality.h"
 
 namespace orvex::cli {
@@ -25,7 +26,7 @@ void CheckProfileNumber(int profileNumber) {
 
 void RequireMouse(DeviceLink& link) {
     if (!link.HasHandle() && !link.OpenMouse()) {
-        throw CliError(ExitCode::MouseNotFound, kMouseNotFound);
+        throw CliError(ExitCode::MouseNotFound, kMouseNotFoundMessage);
     }
 }
 

@@ -13,8 +13,6 @@ enum class ExitCode : int {
     Refused = 4,
 };
 
-inline constexpr const char* kMouseNotFound = "ORVEX SK mouse not found";
-
 // Ends a command with a one-line message on standard error and the given exit code.
 class CliError : public std::runtime_error {
   public:

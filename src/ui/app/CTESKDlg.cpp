@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/device/MouseNotFound.h"
 #include "core/log/Log.h"
 #include "core/profiles/ProfileSlots.h"
 #include "platform/PointerSettings.h"
@@ -32,8 +33,6 @@ namespace orvex::ui {
 namespace {
 
 namespace main = layout::mainwindow;
-
-const QString kMouseNotFound = QStringLiteral("ORVEX SK mouse not found");
 
 constexpr std::array<const char*, 11> kLanguages{"English",  "German",  "Spanish",   "French",
                                                  "Japanese", "Chinese", "Koream",    "Russian",
@@ -271,7 +270,7 @@ void CTESKDlg::ApplySettings() {
     }
     profilePage(kMacroPage)->SaveMacroList();
     if (!SendProfilesToMouse(services_.link, records_, CurrentRecord().slotIndex, services_.log)) {
-        MessageBox::Show(this, kMouseNotFound);
+        MessageBox::Show(this, QString::fromLatin1(kMouseNotFoundMessage));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/buttons/ButtonFunction.h"
 #include "core/buttons/KeyNames.h"
 #include "core/device/DeviceCommands.h"
+#include "core/device/MouseNotFound.h"
 #include "core/log/Log.h"
 #include "ui/macros/KeyCapturedEvent.h"
 #include "ui/macros/KeyboardHookSlot.h"
@@ -20,7 +21,6 @@ namespace orvex::ui {
 
 namespace {
 
-const QString kMouseNotFound = QStringLiteral("ORVEX SK mouse not found");
 const QString kSetHookFailed = QStringLiteral("set hook failed.");
 constexpr int kCountdownPictures = 3;
 constexpr int kKeyNameFontHeight = 14;
@@ -204,7 +204,7 @@ void CPopDlg::StartAnalysis() {
     DeviceLink& link = services_.link;
     if (!link.OpenMouse()) {
         link.CloseMouse();
-        MessageBox::Show(this, kMouseNotFound);
+        MessageBox::Show(this, QString::fromLatin1(kMouseNotFoundMessage));
         return;
     }
     // A failed start is not shown: the quality read after the analysis tells the user.

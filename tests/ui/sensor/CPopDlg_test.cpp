@@ -182,7 +182,7 @@ TEST_F(PopupTest, CancelAtCountThreeReturnsTwoThroughTheIntro) {
 
 // A start the mouse fails is not shown: the countdown runs and the quality read after it tells.
 TEST_F(PopupTest, AStartTheMouseFailsEndsWithinItsWaitAndTheCountdownStillRuns) {
-    for (const auto& [faultName, arm] : testing::CommandFaults(0x60)) {
+    for (const auto& [faultName, arm] : testing::CommandFaults()) {
         SCOPED_TRACE(faultName);
         rig.mouse.state().faults = {};
         arm(rig.mouse.state().faults);

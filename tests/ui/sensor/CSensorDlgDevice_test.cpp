@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <functional>
 #include <utility>
 #include <vector>
 
+#include "core/device/Reports.h"
 #include "ui/layout/PopupMode.h"
 #include "ui/sensor/CPopDlg.h"
 #include "ui/sensor/CSensorDlg.h"
@@ -84,7 +84,7 @@ TEST_F(SensorPageDeviceTest, WithoutTheMouseTestAndSaveSendNothingAndSayNothing)
     SetLiftDistance(12);
     Press(LiftOff::Test);
     Press(LiftOff::Save);
-    EXPECT_EQ(services.mouse.log().Writes(0x60), 0u);
+    EXPECT_EQ(services.mouse.log().Writes(kFeatureReportId), 0u);
     EXPECT_EQ(mouseState().testedLiftDistance, 0);
     EXPECT_EQ(mouseState().savedLiftDistance, 0);
     EXPECT_TRUE(MessageBox::TakeShownTexts().isEmpty());
@@ -99,7 +99,7 @@ TEST_F(SensorPageDeviceTest, ALiftOffCommandTheMouseFailsIsReportedInBoundsAndCh
     const Case cases[] = {{LiftOff::Test, QStringLiteral("Test_LOD failed.")},
                           {LiftOff::Save, QStringLiteral("Save_LOD failed.")}};
     for (const Case& c : cases) {
-        for (const auto& [faultName, arm] : CommandFaults(0x60)) {
+        for (const auto& [faultName, arm] : CommandFaults()) {
             SCOPED_TRACE(c.message.toStdString() + " with " + faultName);
             mouseState().faults = {};
             SetLiftDistance(12);
@@ -175,7 +175,7 @@ TEST_F(SensorPageDeviceTest, ACancelledAnalysisLeavesTheBarEmptyAndThePictureAsI
 
 TEST_F(SensorPageDeviceTest, AFailedQualityReadShowsLevelZeroWithinTheReadsWait) {
     ASSERT_TRUE(services.mouse.Open());
-    for (const auto& [faultName, arm] : CommandFaults(0x60)) {
+    for (const auto& [faultName, arm] : CommandFaults()) {
         SCOPED_TRACE(faultName);
         ShowLevel(7);
         mouseState().faults = {};
